@@ -1,0 +1,43 @@
+# Windows configurations (MinGW-w64, -posix threads): the program, its Win32
+# layer, the Win32 tests that run under Wine, and the helper programs of the
+# end-to-end scenarios.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(WIN32_LIBS user32 gdi32 comdlg32 advapi32 shell32 comctl32 shlwapi)
+
+add_library(morvane_win32 STATIC ${WIN32_SOURCES})
+target_include_directories(morvane_win32 PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(morvane_win32 PRIVATE ${OUR_WARNINGS})
+target_link_libraries(morvane_win32 PUBLIC morvane_core ${WIN32_LIBS})
+
+file(GLOB_RECURSE ENTRY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/startup/win32/*.cpp)
+add_executable(Morvane3 WIN32 ${ENTRY_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/Morvane3.rc)
+target_compile_options(Morvane3 PRIVATE ${OUR_WARNINGS})
+target_link_options(Morvane3 PRIVATE ${STATIC_LINK} -municode)
+target_link_libraries(Morvane3 PRIVATE morvane_win32)
+set_target_properties(Morvane3 PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+if(WIN_TEST_SOURCES)
+  add_executable(morvane_win_tests ${WIN_TEST_SOURCES})
+  target_include_directories(morvane_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(morvane_win_tests PRIVATE ${OUR_WARNINGS})
+  target_link_options(morvane_win_tests PRIVATE ${STATIC_LINK})
+  target_link_libraries(morvane_win_tests PRIVATE morvane_win32 gtest gtest_main)
+endif()
+
+# Small Windows programs used by the end-to-end scenarios and benchmarks.
+file(GLOB TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/tools/*.cpp ${CMAKE_SOURCE_DIR}/benchmarks/win/*.cpp)
+foreach(tool ${TOOL_SOURCES})
+  get_filename_component(name ${tool} NAME_WE)
+  add_executable(${name} ${tool})
+  target_compile_options(${name} PRIVATE ${OUR_WARNINGS})
+  target_link_options(${name} PRIVATE ${STATIC_LINK})
+  target_link_libraries(${name} PRIVATE morvane_win32)
+endforeach()

@@ -1,0 +1,54 @@
+#include "indicator/indicator_settings.h"
+
+#include "services/utilities.h"
+
+namespace morvane {
+
+namespace {
+
+const std::wstring kMain = L"Main";
+
+std::int32_t ReadLimited(const SettingsStore& store, const std::wstring& file, const std::wstring& key,
+                         std::int32_t defaultValue, std::int32_t low, std::int32_t high) {
+    return MinOf(MaxOf(store.IniReadNumber(file, kMain, key, defaultValue), low), high);
+}
+
+} // namespace
+
+StdFont IndicatorDesignFont() {
+    StdFont font;
+    font.Name = L"Tahoma";
+    font.Size = SettingsNumber::FromScaled(82500);  // 8.25 points
+    font.SetBold(true);
+    font.Charset = 0;  // ANSI_CHARSET
+    return font;
+}
+
+std::wstring SettingsFilePath(const ProcessFacts& process) {
+    return process.ExecutableDirectory() + L"\\" + process.ExecutableBaseName() + L".dat";
+}
+
+IndicatorSettings LoadIndicatorSettings(const SettingsStore& store, const ProcessFacts& process,
+                                        const InputCursor& input, const StdFont& designFont) {
+    IndicatorSettings settings;
+    const std::wstring file = SettingsFilePath(process);
+    settings.settingsPath = file;
+    settings.BackColor = ReadColour(store, file, kMain, L"BackColor", L"FFFFFF");
+    settings.ForeColor = ReadColour(store, file, kMain, L"ForeColor", L"0000FF");
+    settings.Font = IniReadFont(store, file, L"Font", L"", designFont);
+    settings.MARGIN_Width = ReadLimited(store, file, L"Margin", 1, 0, 9);
+    settings.POSITION_Left = ReadLimited(store, file, L"ShiftX", 0, -190, 190);
+    settings.POSITION_TOP = ReadLimited(store, file, L"ShiftY", 0, -150, 150);
+    const CursorSize cursor = input.SystemCursorSize();
+    settings.CURSOR_Width = cursor.width;
+    settings.CURSOR_Height = cursor.height;
+    return settings;
+}
+
+void WriteIndicatorOffsets(const SettingsStore& store, const std::wstring& settingsPath, std::int32_t positionLeft,
+                           std::int32_t positionTop) {
+    store.IniWriteNumber(settingsPath, kMain, L"ShiftX", positionLeft);
+    store.IniWriteNumber(settingsPath, kMain, L"ShiftY", positionTop);
+}
+
+} // namespace morvane

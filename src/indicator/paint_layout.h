@@ -1,0 +1,33 @@
+#pragma once
+// Where the language code goes on the surface that shows it: the surface is
+// the text plus the margin, in whole pixels; the vertical margin is two
+// pixels less than the horizontal one, so with a margin below 2 the empty
+// rows above and below the letters are cut off.
+#include <cstdint>
+
+namespace morvane {
+
+struct TwipsPerPixel {
+    double x = 15;
+    double y = 15;
+};
+
+struct PaintLayout {
+    std::int64_t widthPixels = 0;
+    std::int64_t heightPixels = 0;
+    double width = 0;     // twips
+    double height = 0;    // twips
+    double currentX = 0;  // twips, where the text starts
+    double currentY = 0;  // twips; negative when the margin is below 2
+};
+
+// Whole-number division as the geometry rules use it: both operands made whole
+// (a half to the even neighbour), then the quotient truncated. A divisor that
+// is 0 once made whole gives 0.
+std::int64_t WholeQuotient(double dividend, double divisor);
+
+// textWidth / textHeight: the code's extent in the surface's font, in twips;
+// margin: pixels.
+PaintLayout LayoutPaint(double textWidth, double textHeight, TwipsPerPixel twips, std::int32_t margin);
+
+} // namespace morvane

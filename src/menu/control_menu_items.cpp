@@ -1,0 +1,33 @@
+#include "menu/control_menu_items.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+int PositionOf(PopupItem item) {
+    const auto found = std::find_if(kPopupItems.begin(), kPopupItems.end(),
+                                    [item](const PopupItemDesign& design) { return design.item == item; });
+    return static_cast<int>(found - kPopupItems.begin());
+}
+
+const PopupItemDesign& DesignOf(PopupItem item) {
+    return kPopupItems[static_cast<std::size_t>(PositionOf(item))];
+}
+
+std::wstring MarginCaption(int index) {
+    return L"&" + std::to_wstring(index) + L" px";
+}
+
+std::uint16_t MarginCommandId(int index) {
+    return static_cast<std::uint16_t>(kMarginCommandBase + index);
+}
+
+std::optional<ChosenItem> ChosenItemOf(unsigned commandId) {
+    if (commandId >= kMarginCommandBase && commandId < kMarginCommandBase + kMarginItemCount)
+        return ChosenItem{PopupItem::SetMargin, static_cast<int>(commandId - kMarginCommandBase)};
+    for (const PopupItemDesign& design : kPopupItems)
+        if (design.commandId != 0 && design.commandId == commandId) return ChosenItem{design.item};
+    return std::nullopt;
+}
+
+} // namespace morvane

@@ -1,0 +1,52 @@
+#pragma once
+// The keyboard, the mouse cursor and the keyboard layouts of other windows,
+// as the indicator polls them.
+#include <cstdint>
+#include <string>
+
+#include "platform/window_id.h"
+
+namespace morvane {
+
+namespace virtual_key {
+constexpr int kMiddleButton = 0x04;  // VK_MBUTTON
+constexpr int kLeftShift = 0xA0;     // VK_LSHIFT
+} // namespace virtual_key
+
+struct ScreenPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+struct CursorSize {
+    std::int16_t width = 0;
+    std::int16_t height = 0;
+};
+
+// A keyboard layout handle, compared as a whole 32-bit value; its low 16 bits
+// are the language identifier.
+using KeyboardLayout = std::uint32_t;
+
+class InputCursor {
+public:
+    virtual ~InputCursor() = default;
+
+    // Whether the key or mouse button is held now, whichever window has the
+    // keyboard focus.
+    virtual bool KeyHeld(int virtualKey) const = 0;
+    // The cursor's hot spot in screen pixels.
+    virtual ScreenPoint CursorPosition() const = 0;
+    // The window under a screen point; kNoWindow when there is none.
+    virtual WindowId WindowAt(ScreenPoint point) const = 0;
+    // The active keyboard layout of the thread that owns the window; for
+    // kNoWindow (no owning thread) the layout of the calling thread.
+    virtual KeyboardLayout KeyboardLayoutOf(WindowId window) const = 0;
+    // The ISO 639 name of the language ("en", "de", "fil"), as the system
+    // writes it into a four-character buffer; empty when it writes nothing.
+    virtual std::wstring Iso639LanguageName(std::uint16_t languageId) const = 0;
+    // The size of the system cursor in pixels.
+    virtual CursorSize SystemCursorSize() const = 0;
+};
+
+} // namespace morvane

@@ -1,0 +1,19 @@
+#pragma once
+// Window geometry is held in twips (1/1440 inch); the screen counts pixels.
+// x amounts convert with the twips per pixel across, y amounts with those down.
+#include <cstdint>
+
+namespace morvane {
+
+constexpr double kTwipsPerInch = 1440;
+
+// 1440 / dots per inch: 15 at 96 dots per inch. A screen that reports no
+// resolution counts as 96 dots per inch.
+double TwipsPerPixelFromDpi(int dotsPerInch);
+
+// The nearest whole pixel, a half going to the even neighbour; held at the
+// limits of a 32-bit number.
+std::int32_t PixelsFromTwips(double twips, double twipsPerPixel);
+double TwipsFromPixels(std::int32_t pixels, double twipsPerPixel);
+
+} // namespace morvane

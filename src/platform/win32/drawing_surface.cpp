@@ -1,0 +1,152 @@
+#include "platform/win32/drawing_surface.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/twips.h"
+#include "platform/win32/screen_metrics.h"
+#include "services/settings_number.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+constexpr Colour kSystemColourFlag = 0x80000000u;
+
+// The lines of a text; "\r\n", a lone "\r" and a lone "\n" each end a line.
+std::vector<std::wstring_view> LinesOf(std::wstring_view text) {
+    std::vector<std::wstring_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\r' && text[i] != L'\n') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// A bitmap in the screen's format; GDI gives a 1 x 1 monochrome one for an
+// empty size, so an empty surface keeps one screen pixel instead.
+UniqueBitmap ScreenBitmap(int width, int height) {
+    const WindowDc screen = WindowDc::Client(nullptr);
+    return UniqueBitmap(CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1)));
+}
+
+LOGFONTW LogFontOf(const StdFont& font, int dpiY) {
+    LOGFONTW log{};
+    log.lfHeight = -static_cast<LONG>(RoundHalfEven(font.Size.ToDouble() * dpiY / 72.0));
+    log.lfWeight = font.Weight;
+    log.lfItalic = font.Italic ? TRUE : FALSE;
+    log.lfUnderline = font.Underline ? TRUE : FALSE;
+    log.lfStrikeOut = font.Strikethrough ? TRUE : FALSE;
+    log.lfCharSet = static_cast<BYTE>(font.Charset);
+    log.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    log.lfQuality = DEFAULT_QUALITY;
+    log.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::size_t length = std::min(font.Name.size(), std::size(log.lfFaceName) - 1);
+    std::copy_n(font.Name.begin(), length, log.lfFaceName);
+    return log;
+}
+
+} // namespace
+
+TwipsPerPixel ScreenTwipsPerPixel() {
+    return {TwipsPerPixelX(), TwipsPerPixelY()};
+}
+
+COLORREF ResolveColour(Colour colour) {
+    if ((colour & kSystemColourFlag) != 0) return GetSysColor(static_cast<int>(colour & 0xFFu));
+    return colour & 0x00FFFFFFu;
+}
+
+DrawingSurface::DrawingSurface(TwipsPerPixel twips) : twips_(twips), dc_(CreateCompatibleDC(nullptr)) {
+    image_ = ScreenBitmap(0, 0);
+    originalBitmap_ = SelectObject(dc_.get(), image_.get());
+    originalFont_ = GetCurrentObject(dc_.get(), OBJ_FONT);
+    Clear();
+}
+
+DrawingSurface::~DrawingSurface() {
+    // Our bitmap and font must leave the context before they can be deleted.
+    SelectObject(dc_.get(), originalBitmap_);
+    SelectObject(dc_.get(), originalFont_);
+}
+
+void DrawingSurface::Resize(int widthPixels, int heightPixels) {
+    width_ = std::max(widthPixels, 0);
+    height_ = std::max(heightPixels, 0);
+    UniqueBitmap fresh = ScreenBitmap(width_, height_);
+    SelectObject(dc_.get(), fresh.get());
+    image_ = std::move(fresh);
+}
+
+void DrawingSurface::SetFont(const StdFont& font) {
+    const LOGFONTW log = LogFontOf(font, GetDeviceCaps(dc_.get(), LOGPIXELSY));
+    UniqueFont fresh(CreateFontIndirectW(&log));
+    if (!fresh) return;
+    SelectObject(dc_.get(), fresh.get());
+    hfont_ = std::move(fresh);
+    font_ = font;
+}
+
+void DrawingSurface::Clear() {
+    const UniqueBrush brush(CreateSolidBrush(ResolveColour(backColor_)));
+    const RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
+    FillRect(dc_.get(), &all, brush.get());
+}
+
+int DrawingSurface::LineHeightPixels() const {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc_.get(), &metrics);
+    return static_cast<int>(metrics.tmHeight);
+}
+
+void DrawingSurface::Print(std::wstring_view text) {
+    const HDC dc = dc_.get();
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ResolveColour(foreColor_));
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const int x = PixelsFromTwips(CurrentX, twips_.x);
+    int y = PixelsFromTwips(CurrentY, twips_.y);
+    const int lineHeight = LineHeightPixels();
+    for (const std::wstring_view line : LinesOf(text)) {
+        TextOutW(dc, x, y, line.data(), static_cast<int>(line.size()));
+        y += lineHeight;
+    }
+}
+
+double DrawingSurface::TextWidth(std::wstring_view text) const {
+    LONG widest = 0;
+    for (const std::wstring_view line : LinesOf(text)) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc_.get(), line.data(), static_cast<int>(line.size()), &extent);
+        widest = std::max(widest, extent.cx);
+    }
+    return TwipsFromPixels(widest, twips_.x);
+}
+
+double DrawingSurface::TextHeight(std::wstring_view text) const {
+    const auto lines = static_cast<int>(LinesOf(text).size());
+    return TwipsFromPixels(lines * LineHeightPixels(), twips_.y);
+}
+
+void DrawingSurface::SetPictureFromImage() {
+    UniqueBitmap copy = ScreenBitmap(width_, height_);
+    const UniqueMemoryDc copyDc(CreateCompatibleDC(dc_.get()));
+    {
+        const ScopedSelect select(copyDc.get(), copy.get());
+        BitBlt(copyDc.get(), 0, 0, std::max(width_, 1), std::max(height_, 1), dc_.get(), 0, 0, SRCCOPY);
+    }
+    picture_ = std::move(copy);
+}
+
+void DrawingSurface::PaintTo(HDC target, const RECT& area) const {
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left,
+           area.top, SRCCOPY);
+}
+
+} // namespace morvane::win32

@@ -1,0 +1,92 @@
+#pragma once
+// A persistent drawing surface: what is drawn on it stays in its image (a
+// memory device context holding a bitmap like the screen's) and its owner
+// paints that image back on WM_PAINT. Positions and text sizes are in twips,
+// converted through the screen's twips per pixel. The surface knows no window.
+#include <windows.h>
+
+#include <string_view>
+
+#include "indicator/paint_layout.h"
+#include "platform/win32/handles.h"
+#include "services/colour_text.h"
+#include "services/font.h"
+
+namespace morvane::win32 {
+
+class DrawingSurface {
+public:
+    explicit DrawingSurface(TwipsPerPixel twips);
+    DrawingSurface(const DrawingSurface&) = delete;
+    DrawingSurface& operator=(const DrawingSurface&) = delete;
+    ~DrawingSurface();
+
+    // A new image of this many pixels; nothing drawn before is kept, and
+    // what it shows is undefined until Clear. Negative sizes count as 0.
+    void Resize(int widthPixels, int heightPixels);
+    int WidthPixels() const { return width_; }
+    int HeightPixels() const { return height_; }
+
+    // Colours 0x00BBGGRR, or a system colour (top bit set, index in the low
+    // byte), which is looked up each time it is used.
+    Colour BackColor() const { return backColor_; }
+    void SetBackColor(Colour colour) { backColor_ = colour; }
+    Colour ForeColor() const { return foreColor_; }
+    void SetForeColor(Colour colour) { foreColor_ = colour; }
+
+    // Until a font is set the surface draws in the system's default font.
+    const StdFont& Font() const { return font_; }
+    // A font the system cannot make leaves the current one in place.
+    void SetFont(const StdFont& font);
+
+    // Fills the whole image with the background colour.
+    void Clear();
+
+    // The text cursor, twips from the top-left corner; may be negative.
+    double CurrentX = 0;
+    double CurrentY = 0;
+
+    // Draws text at the text cursor in the fore colour and font, line under
+    // line; the background between the strokes is left as it was. The text
+    // cursor does not move.
+    void Print(std::wstring_view text);
+    // Twips: the widest line, and the height of all lines (a final line
+    // break adds an empty line).
+    double TextWidth(std::wstring_view text) const;
+    double TextHeight(std::wstring_view text) const;
+
+    // The drawn image, selected into hDC(); valid until the next Resize.
+    HBITMAP Image() const { return image_.get(); }
+    // The background picture: a copy of the image made by SetPictureFromImage,
+    // not selected into any device context; nullptr before the first copy.
+    HBITMAP Picture() const { return picture_.get(); }
+    void SetPictureFromImage();
+
+    HDC hDC() const { return dc_.get(); }
+    // Copies the image to a window's device context (WM_PAINT).
+    void PaintTo(HDC target, const RECT& area) const;
+
+private:
+    int LineHeightPixels() const;
+
+    TwipsPerPixel twips_;
+    UniqueMemoryDc dc_;
+    UniqueBitmap image_;
+    UniqueBitmap picture_;
+    UniqueFont hfont_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    Colour backColor_ = 0x00FFFFFF;
+    Colour foreColor_ = 0;
+    StdFont font_;
+};
+
+// The screen's, for a surface that is shown on it.
+TwipsPerPixel ScreenTwipsPerPixel();
+
+// A colour as GDI wants it: system colours looked up, the top byte cleared.
+COLORREF ResolveColour(Colour colour);
+
+} // namespace morvane::win32

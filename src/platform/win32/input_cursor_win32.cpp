@@ -1,0 +1,44 @@
+#include "platform/win32/input_cursor_win32.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace morvane::win32 {
+
+bool Win32InputCursor::KeyHeld(int virtualKey) const {
+    return (static_cast<unsigned short>(GetAsyncKeyState(virtualKey)) & 0x8000) != 0;
+}
+
+ScreenPoint Win32InputCursor::CursorPosition() const {
+    POINT point{};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+WindowId Win32InputCursor::WindowAt(ScreenPoint point) const {
+    return reinterpret_cast<WindowId>(WindowFromPoint(POINT{point.x, point.y}));
+}
+
+KeyboardLayout Win32InputCursor::KeyboardLayoutOf(WindowId window) const {
+    const DWORD thread = GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr);
+    // The handle's low 32 bits are the whole layout: language and device.
+    return static_cast<KeyboardLayout>(reinterpret_cast<std::uintptr_t>(GetKeyboardLayout(thread)));
+}
+
+std::wstring Win32InputCursor::Iso639LanguageName(std::uint16_t languageId) const {
+    std::array<char, 4> buffer{};
+    const int written = GetLocaleInfoA(MAKELCID(languageId, SORT_DEFAULT), LOCALE_SISO639LANGNAME, buffer.data(),
+                                       static_cast<int>(buffer.size()));
+    std::wstring name;
+    // The name is ASCII letters; the count includes the terminating zero.
+    for (int i = 0; i + 1 < written; ++i) name.push_back(static_cast<wchar_t>(static_cast<unsigned char>(buffer[i])));
+    return name;
+}
+
+CursorSize Win32InputCursor::SystemCursorSize() const {
+    return {static_cast<std::int16_t>(GetSystemMetrics(SM_CXCURSOR)),
+            static_cast<std::int16_t>(GetSystemMetrics(SM_CYCURSOR))};
+}
+
+} // namespace morvane::win32

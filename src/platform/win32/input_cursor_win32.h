@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/input_cursor.h"
+
+namespace morvane::win32 {
+
+class Win32InputCursor : public InputCursor {
+public:
+    // From the asynchronous key state: it follows the keys whichever window
+    // has the focus, which the indicator never has.
+    bool KeyHeld(int virtualKey) const override;
+    ScreenPoint CursorPosition() const override;
+    WindowId WindowAt(ScreenPoint point) const override;
+    KeyboardLayout KeyboardLayoutOf(WindowId window) const override;
+    std::wstring Iso639LanguageName(std::uint16_t languageId) const override;
+    CursorSize SystemCursorSize() const override;
+};
+
+} // namespace morvane::win32

@@ -1,0 +1,43 @@
+#include "platform/win32/picture_box.h"
+
+namespace morvane::win32 {
+
+bool PictureBox::Load(HWND parent, int childId, bool sunkenBorder) {
+    WindowSpec spec;
+    spec.className = kPictureBoxClassName;
+    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    spec.exStyle = sunkenBorder ? WS_EX_CLIENTEDGE : 0;
+    spec.parent = parent;
+    spec.childId = childId;
+    return Create(spec);
+}
+
+void PictureBox::FitSurface() {
+    RECT client{};
+    GetClientRect(hWnd(), &client);
+    if (client.right == surface_.WidthPixels() && client.bottom == surface_.HeightPixels()) return;
+    surface_.Resize(client.right, client.bottom);
+    surface_.Clear();
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        FitSurface();
+        InvalidateRect(hWnd(), nullptr, FALSE);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the surface covers the whole client area
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(hWnd(), &paint);
+        surface_.PaintTo(dc, paint.rcPaint);
+        EndPaint(hWnd(), &paint);
+        return 0;
+    }
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+} // namespace morvane::win32

@@ -1,0 +1,203 @@
+#include "platform/win32/window.h"
+
+#include <algorithm>
+
+#include "platform/twips.h"
+#include "platform/win32/screen_metrics.h"
+#include "platform/win32/timer.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleW(nullptr);
+}
+
+// A class is registered once per process; the system remembers it, so the
+// check needs no state of ours.
+bool EnsureClassRegistered(const WindowSpec& spec, WNDPROC procedure) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(ProgramInstance(), spec.className, &existing)) return true;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = spec.classStyle;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ProgramInstance();
+    windowClass.hCursor = spec.cursor ? spec.cursor : LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = spec.background;
+    windowClass.lpszClassName = spec.className;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+bool IsChild(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+} // namespace
+
+Window::~Window() {
+    // Derived parts are gone by now: the window ends with the base's handling.
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Window::Create(const WindowSpec& spec) {
+    if (hwnd_ || !EnsureClassRegistered(spec, &Window::Procedure)) return false;
+    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
+    CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, spec.left, spec.top, spec.width,
+                    spec.height, spec.parent, (spec.style & WS_CHILD) ? menuOrId : nullptr, ProgramInstance(), this);
+    if (!hwnd_) return false;
+    for (Timer* timer : timers_) timer->OwnerLoaded();
+    return true;
+}
+
+void Window::Unload() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->Destroyed();
+    return result;
+}
+
+void Window::Destroyed() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    // The system has removed the window's timers with it.
+    for (Timer* timer : timers_) timer->OwnerUnloaded();
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        const auto timer = std::find_if(timers_.begin(), timers_.end(), [&](Timer* t) { return t->Id() == wParam; });
+        if (timer != timers_.end()) {
+            (*timer)->Tick();
+            return 0;
+        }
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::PreTranslateMessage(MSG&) {
+    return false;
+}
+
+RECT Window::OuterRect() const {
+    RECT rect{};
+    if (!hwnd_) return rect;
+    GetWindowRect(hwnd_, &rect);
+    if (IsChild(hwnd_)) MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE Window::FrameSize() const {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+void Window::SetPixelBounds(int left, int top, int width, int height, UINT flags) {
+    if (hwnd_) SetWindowPos(hwnd_, nullptr, left, top, width, height, flags | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double Window::Left() const {
+    return TwipsFromPixels(OuterRect().left, TwipsPerPixelX());
+}
+
+double Window::Top() const {
+    return TwipsFromPixels(OuterRect().top, TwipsPerPixelY());
+}
+
+double Window::Width() const {
+    const RECT rect = OuterRect();
+    return TwipsFromPixels(rect.right - rect.left, TwipsPerPixelX());
+}
+
+double Window::Height() const {
+    const RECT rect = OuterRect();
+    return TwipsFromPixels(rect.bottom - rect.top, TwipsPerPixelY());
+}
+
+void Window::SetLeft(double twips) {
+    SetPixelBounds(PixelsFromTwips(twips, TwipsPerPixelX()), OuterRect().top, 0, 0, SWP_NOSIZE);
+}
+
+void Window::SetTop(double twips) {
+    SetPixelBounds(OuterRect().left, PixelsFromTwips(twips, TwipsPerPixelY()), 0, 0, SWP_NOSIZE);
+}
+
+void Window::SetWidth(double twips) {
+    const RECT rect = OuterRect();
+    SetPixelBounds(0, 0, PixelsFromTwips(twips, TwipsPerPixelX()), rect.bottom - rect.top, SWP_NOMOVE);
+}
+
+void Window::SetHeight(double twips) {
+    const RECT rect = OuterRect();
+    SetPixelBounds(0, 0, rect.right - rect.left, PixelsFromTwips(twips, TwipsPerPixelY()), SWP_NOMOVE);
+}
+
+void Window::Move(double left, double top, double width, double height) {
+    const double x = TwipsPerPixelX();
+    const double y = TwipsPerPixelY();
+    SetPixelBounds(PixelsFromTwips(left, x), PixelsFromTwips(top, y), PixelsFromTwips(width, x),
+                   PixelsFromTwips(height, y), 0);
+}
+
+double Window::ClientWidth() const {
+    RECT client{};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    return TwipsFromPixels(client.right, TwipsPerPixelX());
+}
+
+double Window::ClientHeight() const {
+    RECT client{};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    return TwipsFromPixels(client.bottom, TwipsPerPixelY());
+}
+
+void Window::SetClientWidth(double twips) {
+    if (!hwnd_) return;
+    const RECT rect = OuterRect();
+    SetPixelBounds(0, 0, PixelsFromTwips(twips, TwipsPerPixelX()) + FrameSize().cx, rect.bottom - rect.top,
+                   SWP_NOMOVE);
+}
+
+void Window::SetClientHeight(double twips) {
+    if (!hwnd_) return;
+    const RECT rect = OuterRect();
+    SetPixelBounds(0, 0, rect.right - rect.left, PixelsFromTwips(twips, TwipsPerPixelY()) + FrameSize().cy,
+                   SWP_NOMOVE);
+}
+
+bool Window::Visible() const {
+    return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Window::SetVisible(bool visible) {
+    if (hwnd_) ShowWindow(hwnd_, visible ? ShowCommand() : SW_HIDE);
+}
+
+HICON Window::Icon() const {
+    return hwnd_ ? reinterpret_cast<HICON>(SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0)) : nullptr;
+}
+
+void Window::SetIcon(HICON icon) {
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+} // namespace morvane::win32
