@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "menu/control_menu_state.h"
-#include "menu/win32/unique_menu.h"
+#include "platform/win32/handles.h"
 
 namespace morvane::win32 {
 

@@ -1,7 +1,6 @@
 #include "platform/win32/drawing_surface.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "platform/twips.h"
@@ -144,9 +143,13 @@ void DrawingSurface::SetPictureFromImage() {
     picture_ = std::move(copy);
 }
 
-void DrawingSurface::PaintTo(HDC target, const RECT& area) const {
+void DrawingSurface::PaintWindow(HWND window) const {
+    PAINTSTRUCT paint{};
+    const HDC target = BeginPaint(window, &paint);
+    const RECT& area = paint.rcPaint;
     BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left,
            area.top, SRCCOPY);
+    EndPaint(window, &paint);
 }
 
 } // namespace morvane::win32

@@ -63,8 +63,9 @@ public:
     void SetPictureFromImage();
 
     HDC hDC() const { return dc_.get(); }
-    // Copies the image to a window's device context (WM_PAINT).
-    void PaintTo(HDC target, const RECT& area) const;
+    // Answers WM_PAINT of the window that shows the surface: the part to be
+    // painted is copied from the image.
+    void PaintWindow(HWND window) const;
 
 private:
     int LineHeightPixels() const;

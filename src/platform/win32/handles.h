@@ -60,6 +60,10 @@ struct IconTraits {
     using Handle = HICON;
     static void Close(HICON h) { DestroyIcon(h); }
 };
+struct MenuTraits {  // a menu no window or parent menu holds yet
+    using Handle = HMENU;
+    static void Close(HMENU h) { DestroyMenu(h); }
+};
 struct GlobalTraits {
     using Handle = HGLOBAL;
     static void Close(HGLOBAL h) { GlobalFree(h); }
@@ -73,6 +77,7 @@ using UniqueHkey = UniqueHandle<HkeyTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 

@@ -1,4 +1,5 @@
 #pragma once
+// The keyboard, the cursor and the keyboard layouts through user32 and kernel32.
 #include "platform/input_cursor.h"
 
 namespace morvane::win32 {

@@ -3,13 +3,13 @@
 namespace morvane::win32 {
 
 bool PictureBox::Load(HWND parent, int childId, bool sunkenBorder) {
-    WindowSpec spec;
-    spec.className = kPictureBoxClassName;
-    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    spec.exStyle = sunkenBorder ? WS_EX_CLIENTEDGE : 0;
-    spec.parent = parent;
-    spec.childId = childId;
-    return Create(spec);
+    WindowSpec design;
+    design.className = kPictureBoxClassName;
+    design.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    design.exStyle = sunkenBorder ? WS_EX_CLIENTEDGE : 0;
+    design.parent = parent;
+    design.childId = childId;
+    return Create(design);
 }
 
 void PictureBox::FitSurface() {
@@ -28,13 +28,9 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the surface covers the whole client area
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        const HDC dc = BeginPaint(hWnd(), &paint);
-        surface_.PaintTo(dc, paint.rcPaint);
-        EndPaint(hWnd(), &paint);
+    case WM_PAINT:
+        surface_.PaintWindow(hWnd());
         return 0;
-    }
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }

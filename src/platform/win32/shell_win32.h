@@ -1,4 +1,5 @@
 #pragma once
+// The shell's "open" through ShellExecuteW.
 #include "platform/shell.h"
 
 namespace morvane::win32 {

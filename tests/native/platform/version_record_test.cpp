@@ -109,7 +109,8 @@ TEST(ParseVersionResource, TextLengthsCountedInBytesReadTheSame) {
 
 TEST(ParseVersionResource, OnlyTheFirstStringTableCounts) {
     const Bytes other = MakeBlock(u"040704B0", {}, 0, true, {MakeString(u"CompanyName", u"Andere GmbH")});
-    const VersionRecord record = ParseVersionResource(MakeResource(kProgramStrings, 0xFEEF04BD, u"VS_VERSION_INFO", {other}));
+    const VersionRecord record =
+        ParseVersionResource(MakeResource(kProgramStrings, 0xFEEF04BD, u"VS_VERSION_INFO", {other}));
     EXPECT_EQ(record.CompanyName, L"Zantor Ltd");
 }
 

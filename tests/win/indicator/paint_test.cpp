@@ -8,6 +8,7 @@
 #include "indicator/win32/region_from_picture.h"
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/picture_box.h"
 #include "win/support/paint_fixtures.h"
 
 namespace morvane::win32 {
@@ -124,6 +125,25 @@ TEST_F(PaintIndicatorTest, TextInTheBackgroundColourLeavesAnEmptyShape) {
     ASSERT_TRUE(shape);
     RECT box{};
     EXPECT_EQ(GetRgnBox(shape.get(), &box), NULLREGION);
+}
+
+TEST_F(PaintIndicatorTest, APictureBoxGetsTheSameSizeAndShape) {
+    Paint(1, true);
+    PictureBox sample;
+    ASSERT_TRUE(sample.Load(window.get(), 1));
+    sample.Surface().SetFont(DefaultIndicatorFont());
+    sample.Surface().SetBackColor(kWhite);
+    sample.Surface().SetForeColor(kRed);
+    PaintIndicator(sample.Surface(), sample.hWnd(), {L"EN", 1, true, kTwips});
+
+    const SIZE indicator = WindowSize(window.get());
+    const SIZE copy = WindowSize(sample.hWnd());
+    EXPECT_EQ(copy.cx, indicator.cx);
+    EXPECT_EQ(copy.cy, indicator.cy);
+    const UniqueRegion indicatorShape = ShapeOf(window.get());
+    const UniqueRegion sampleShape = ShapeOf(sample.hWnd());
+    ASSERT_TRUE(indicatorShape && sampleShape);
+    EXPECT_TRUE(EqualRgn(indicatorShape.get(), sampleShape.get()));
 }
 
 TEST_F(PaintIndicatorTest, AFontLowerThanTheCutOffRowsLeavesAnEmptyIndicator) {

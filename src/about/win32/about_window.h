@@ -1,0 +1,135 @@
+#pragma once
+// fwAbout: the about and first-run dialog. One window in four modes, chosen
+// by the program-wide AboutMode: first run and help (shown not modal, at
+// start), about and the transparency hint (shown modally by the control
+// menu). Load asks the host whether the dialog may open and, last, lets it
+// make the location check; Activate lays the dialog out for its mode every
+// time it becomes the program's active window.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "about/about_host.h"
+#include "about/win32/button_bar.h"
+#include "about/win32/site_link.h"
+#include "platform/shell.h"
+#include "platform/version_record.h"
+#include "platform/win32/drawing_surface.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/picture_box.h"
+#include "platform/win32/timer.h"
+#include "platform/win32/window.h"
+#include "services/settings_store.h"
+
+namespace morvane::win32 {
+
+inline constexpr wchar_t kAboutClassName[] = L"Morvane3About";
+
+// Control identifiers of the dialog's children.
+namespace about_control {
+inline constexpr int kIcon = 101;     // ibAbout
+inline constexpr int kText = 102;     // tbAbout
+inline constexpr int kPicture = 103;  // pbAbout
+inline constexpr int kSite = 104;     // tbSite
+inline constexpr int kCheck = 105;    // chAbout
+inline constexpr int kBar = 106;      // pbBar
+inline constexpr int kYes = 107;      // bbYes, inside pbBar
+inline constexpr int kNo = 108;       // bbNo, inside pbBar
+} // namespace about_control
+
+class AboutWindow : public Window {
+public:
+    // aboutMode is the program-wide AboutMode, read at every Load and
+    // Activate. resources is the module that holds the program icon, the
+    // illustration and the link's hand cursor. Everything passed in must
+    // outlive this object.
+    AboutWindow(const std::int32_t& aboutMode, AboutHost& host, const SettingsStore& store, Shell& shell,
+                VersionRecord version, HINSTANCE resources = GetModuleHandleW(nullptr));
+    ~AboutWindow() override;
+
+    // The host's checks first (false: nothing is made and Load ends); then
+    // the window and its controls, hidden and centred on the screen, with
+    // their colours, fonts and sizes; then the host's location check. True
+    // when the dialog is still loaded at the end. Nothing when loaded already.
+    bool Load();
+
+    // First-run and help modes: loads when needed and shows the dialog, not
+    // modal; the caller's message loop runs it.
+    void Show();
+
+    // About and hint modes: loads when needed, shows the dialog, disables the
+    // program's other windows and returns once the dialog is closed.
+    // settingsFile is where the hint's answer is stored.
+    void ShowModal(const std::wstring& settingsFile);
+
+    // The close action of "&No" / "&OK": in hint mode the check box is stored
+    // as "Silent" in the settings file first; then the dialog unloads. The
+    // acceptance ends with it.
+    void Close();
+
+    // The new-location mark (the Tag of bbYes): empty at every Load; the
+    // location check sets it to "*" when the program runs from a directory
+    // that was not accepted yet.
+    const std::wstring& NewLocationMark() const { return newLocationMark_; }
+    void SetNewLocationMark(std::wstring mark) { newLocationMark_ = std::move(mark); }
+
+    // Enter clicks the focused push button, else the default "&Yes" while it
+    // is visible; Escape clicks "&No" / "&OK"; Tab, arrows and access keys
+    // move between the controls.
+    bool PreTranslateMessage(MSG& message) override;
+
+    // The hover state of the link: its font's underline.
+    bool SiteUnderlined() const { return tbSite.Underlined(); }
+
+    // toHotTracking: while the mouse is over the link, every 100 ms.
+    Timer toHotTracking{*this, 100};
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void LoadColoursFontsAndSizes();
+    void Activate();
+    void ShowAndActivate();
+    void SiteClick();
+    void SiteMouseMove(WPARAM keys);
+    void HotTrackingTick();
+    void EnterPressed();
+    void DisableOtherWindows();
+    void RestoreOtherWindows();
+
+    const std::int32_t& aboutMode_;
+    AboutHost& host_;
+    const SettingsStore& store_;
+    Shell& shell_;
+    VersionRecord version_;
+    HINSTANCE resources_;
+
+    // The window's own drawing surface: its font (that of tbAbout) measures
+    // the texts and is the font of the text and the check box.
+    DrawingSurface surface_;
+    StdFont textFont_;  // the font of tbAbout as designed
+    UniqueIcon icon_;   // ibAbout's picture, 32 x 32
+    UniqueBitmap picture_;  // pbAbout's illustration
+    HCURSOR hand_ = nullptr;  // shared, the system frees it
+
+    PictureBox ibAbout;
+    HWND tbAbout = nullptr;
+    PictureBox pbAbout;
+    SiteLink tbSite;
+    HWND chAbout = nullptr;
+    ButtonBar pbBar;
+    HWND bbYes = nullptr;
+    HWND bbNo = nullptr;
+
+    std::wstring newLocationMark_;
+    std::wstring settingsFile_;
+    bool active_ = false;            // Activate has run since the program last switched windows
+    HWND focusBeforeLeaving_ = nullptr;  // given back when the user returns from another program
+    std::vector<HWND> disabledWindows_;  // by ShowModal, enabled again when the dialog goes
+};
+
+} // namespace morvane::win32

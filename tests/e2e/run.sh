@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# End-to-end scenarios: the real program (build/win64/Morvane3.exe) under
+# Wine on a virtual X server of its own, driven with xdotool and observed with
+# the probe (tests/e2e/tools/probe.cpp), the registry and screenshots.
+#
+#   tests/e2e/run.sh [scenario...]     all scenarios, or only those named
+#   E2E_BIN=build/other tests/e2e/run.sh   take Morvane3.exe and probe.exe from there
+#
+# Each scenario lives in tests/e2e/scenarios/*.sh and registers itself with
+# e2e_scenario; its screenshots and logs go to build/e2e/<scenario>/.
+# The last line counts checks: "E2E: N passed, M failed".
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+E2E_SCENARIOS=()
+# e2e_scenario <name> <time limit in seconds> <function>
+e2e_scenario() { E2E_SCENARIOS+=("$1 $2 $3"); }
+
+mkdir -p "$E2E_OUT"
+: >"$E2E_RESULTS"
+E2E_SCENARIO=setup
+
+finish() {
+  e2e_stop_all
+  local passed failed
+  passed=$(grep -c '^ok - ' "$E2E_RESULTS")
+  failed=$(grep -c '^not ok - ' "$E2E_RESULTS")
+  echo "E2E: $passed passed, $failed failed"
+}
+trap finish EXIT
+
+if [[ ! -f "$E2E_BIN/Morvane3.exe" || ! -f "$E2E_BIN/probe.exe" ]]; then
+  e2e_not_ok "Morvane3.exe and probe.exe are built in $E2E_BIN"
+  exit 1
+fi
+# Wine reads command lines and writes names in the locale's character set.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset WINE_XVFB_PID
+e2e_start_display || { e2e_not_ok "a virtual X server starts"; exit 1; }
+e2e_prepare_prefix
+
+for file in "$(dirname "${BASH_SOURCE[0]}")"/scenarios/*.sh; do
+  # shellcheck source=/dev/null
+  source "$file"
+done
+
+started=$(e2e_now_ms)
+for entry in "${E2E_SCENARIOS[@]}"; do
+  read -r name limit fn <<<"$entry"
+  if (($#)) && [[ " $* " != *" $name "* ]]; then continue; fi
+  e2e_run_scenario "$name" "$limit" "$fn"
+done
+echo "# scenarios took $(( ($(e2e_now_ms) - started) / 1000 )) s"
