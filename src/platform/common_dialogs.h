@@ -1,7 +1,7 @@
 #pragma once
 // The system's colour and font dialogs. Each runs modally, on top of all
-// windows and centred on the screen, with the caller's title (the dialog's
-// own caption when the title is empty).
+// windows and centred on the primary screen, with the caller's title (the
+// dialog's own caption when the title is empty).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -41,14 +41,26 @@ public:
 
     // Opens fully, on colour, with the 16 custom colours (0x00BBGGRR each).
     // True when the user pressed OK: colour holds the choice. The custom
-    // colours hold what the dialog left in them either way.
-    virtual bool ChooseColour(WindowId owner, std::uint32_t& colour, std::array<std::int32_t, 16>& customColours,
-                              const std::wstring& title) = 0;
+    // colours hold what the dialog left in them either way. A dialog that
+    // fails to open counts as cancelled.
+    virtual bool PickColour(WindowId owner, std::uint32_t& colour, std::array<std::int32_t, 16>& customColours,
+                            const std::wstring& title) = 0;
     // Screen and printer fonts, scalable only, with effects (text colour,
     // underline, strike-out), opened on font. On Confirmed, font and
-    // textColour hold the choice.
-    virtual FontDialogResult ChooseFont(WindowId owner, FontDescription& font, std::uint32_t& textColour,
-                                        const std::wstring& title) = 0;
+    // textColour hold the choice; otherwise they are unchanged.
+    virtual FontDialogResult PickFont(WindowId owner, FontDescription& font, std::uint32_t& textColour,
+                                      const std::wstring& title) = 0;
 };
+
+// Where a dialog of the given outer size (pixels) stands centred on a screen
+// given in twips with its twips per pixel: half the free room on each axis,
+// the free room made whole (a half to the even neighbour) and halved towards
+// zero. A dialog larger than the screen gets a negative edge.
+struct DialogOrigin {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+DialogOrigin CentredDialogOrigin(double screenWidth, double screenHeight, double twipsPerPixelX,
+                                 double twipsPerPixelY, std::int32_t width, std::int32_t height);
 
 } // namespace morvane

@@ -48,6 +48,12 @@ e2e_check_reg() {
   e2e_check_equal "$1" "$4" "$found"
 }
 
+# e2e_within <tolerance> <number>...: every number lies within +-tolerance.
+e2e_within() {
+  local tolerance=$1 n; shift
+  for n; do (( n >= -tolerance && n <= tolerance )) || return 1; done
+}
+
 # ---------------------------------------------------------------- waiting
 
 e2e_now_ms() { echo $(( ${EPOCHREALTIME/./} / 1000 )); }
@@ -89,7 +95,8 @@ e2e_prepare_prefix() {
   local shared="$E2E_ROOT/build/wineprefix"
   if [[ -f "$shared/system.reg" ]]; then
     mkdir -p "$WINEPREFIX"
-    (cd "$shared" && tar --exclude=./wineserver -cf - .) | (cd "$WINEPREFIX" && tar -xf -)
+    # The shared prefix may be in use meanwhile: a file that changes is taken as it is.
+    (cd "$shared" && tar --warning=no-file-changed --exclude=./wineserver -cf - .) | (cd "$WINEPREFIX" && tar -xf -)
   else
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot.exe -i >/dev/null 2>&1
@@ -100,9 +107,19 @@ e2e_prepare_prefix() {
   # One server for the whole run: a fresh one would run the autostart
   # entries the scenarios leave in the registry.
   "$WINESERVER" -p
+  # A crash ends the program with its backtrace in the scenario's log
+  # instead of a dialog that waits.
+  "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # Wine's desktop process ends with the last program of the session and
+  # leaves the pointer of a server without window manager stuck at the
+  # screen's centre; a program that stays keeps it up between scenarios.
+  "$WINE" "$E2E_BIN/probe.exe" hold >/dev/null 2>&1 &
+  E2E_HOLD_PID=$!
+  disown "$E2E_HOLD_PID"
 }
 
 e2e_stop_all() {
+  [[ -n "${E2E_HOLD_PID:-}" ]] && kill "$E2E_HOLD_PID" 2>/dev/null
   [[ -n "${WINEPREFIX:-}" ]] && "$WINESERVER" -k >/dev/null 2>&1
   if [[ -n "${E2E_XVFB_PID:-}" ]]; then
     kill "$E2E_XVFB_PID" 2>/dev/null; wait "$E2E_XVFB_PID" 2>/dev/null
@@ -134,7 +151,7 @@ e2e_field() { head -n 1 | grep -oP "(^|\t)$1=\K[^\t]*"; }
 # A new folder with a copy of the program for the scenario; sets APP_DIR,
 # APP_WIN_DIR and APP_WIN_EXE (Windows paths, as the program sees them).
 e2e_new_app() {
-  APP_DIR="$E2E_SCENARIO_DIR/${1:-app}"
+  APP_DIR="$E2E_SCENARIO_DIR/app"
   rm -rf "$APP_DIR"; mkdir -p "$APP_DIR"
   cp "$E2E_BIN/Morvane3.exe" "$APP_DIR/"
   APP_WIN_DIR="$(e2e_windows_path "$APP_DIR")"
@@ -150,6 +167,7 @@ e2e_start_app() {
   [[ ${1:-} == -- ]] && shift
   (cd "$APP_DIR" && exec env "${envs[@]}" "$WINE" Morvane3.exe "$@") >>"$E2E_SCENARIO_DIR/app.log" 2>&1 &
   APP_PID=$!
+  disown "$APP_PID"  # ended by its id later, without the shell's notice
   echo "$APP_PID" >>"$E2E_SCENARIO_DIR/pids"
 }
 
@@ -160,6 +178,7 @@ e2e_start_other() {
   [[ ${1:-} == -- ]] && shift
   env "${envs[@]}" "$WINE" "$@" >>"$E2E_SCENARIO_DIR/other.log" 2>&1 &
   OTHER_PID=$!
+  disown "$OTHER_PID"
   echo "$OTHER_PID" >>"$E2E_SCENARIO_DIR/pids"
 }
 
@@ -193,12 +212,12 @@ e2e_indicator_expected() {
 # e2e_indicator_at <x> <y> <shiftX> <shiftY>: the visible indicator is where
 # it belongs for that hot spot; E2E_INDICATOR_FOUND tells where it was.
 e2e_indicator_at() {
-  local line rect size l t r b
+  local line rect size l t
   line=$(e2e_indicator | grep -P '\tvisible=1\t')
   rect=$(e2e_field rect <<<"$line"); size=$(e2e_field size <<<"$line")
   E2E_INDICATOR_FOUND="${rect:-not visible}"
   [[ -n $rect ]] || return 1
-  IFS=, read -r l t r b <<<"$rect"
+  IFS=, read -r l t _ <<<"$rect"
   [[ "$l,$t" == "$(e2e_indicator_expected "$1" "$2" "$3" "$4" "$size")" ]]
 }
 
@@ -222,6 +241,15 @@ e2e_end_scenario_processes() {
   e2e_wait_until 5 e2e_no_program_windows
 }
 e2e_no_program_windows() { probe windows | grep -q '^windows	count=0$'; }
+
+# Every scenario ends with this check: no copy of the program crashed.
+e2e_check_no_crash() {
+  local crash
+  crash=$(grep -m1 -h 'Unhandled' "$E2E_SCENARIO_DIR/app.log" 2>/dev/null)
+  if [[ -z $crash ]]; then e2e_ok "the program did not crash"; return; fi
+  e2e_not_ok "the program did not crash"
+  e2e_note "$crash (see $E2E_SCENARIO_DIR/app.log)"
+}
 
 # ---------------------------------------------------------------- input
 
@@ -253,12 +281,11 @@ e2e_crop() {
 # "white=N red=M other=K": how many pixels of an image are white, pure-ish
 # red, or anything else.
 e2e_colour_census() {
-  convert "$E2E_SCENARIO_DIR/$1.png" -format %c histogram:info:- |
-    awk '{ n = $1 + 0; if (match($0, /\(([0-9]+),([0-9]+),([0-9]+)/, c)) {
-             r = c[1]; g = c[2]; b = c[3]
-             if (r >= 250 && g >= 250 && b >= 250) w += n
-             else if (r >= 200 && g <= 80 && b <= 80) red += n
-             else o += n } }
+  convert "$E2E_SCENARIO_DIR/$1.png" -depth 8 -format %c histogram:info:- |
+    sed -nE 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/p' |
+    awk '{ if ($2 >= 250 && $3 >= 250 && $4 >= 250) w += $1
+           else if ($2 >= 200 && $3 <= 80 && $4 <= 80) red += $1
+           else o += $1 }
          END { printf "white=%d red=%d other=%d\n", w, red, o }'
 }
 
@@ -338,18 +365,23 @@ e2e_write_settings() { printf '%s\r\n' "$@" >"$APP_DIR/Morvane3.dat"; }
 e2e_run_scenario() {
   local name=$1 limit=$2 fn=$3
   echo "# scenario $name"
+  # A process group of its own, so that the watchdog reaches whatever the
+  # scenario is waiting on; the programs it starts are ended by their ids.
+  set -m
   (
+    set +m
     export E2E_SCENARIO=$name E2E_SCENARIO_DIR="$E2E_OUT/$name"
     rm -rf "$E2E_SCENARIO_DIR"; mkdir -p "$E2E_SCENARIO_DIR"
-    trap 'e2e_end_scenario_processes' EXIT
+    trap 'e2e_end_scenario_processes; e2e_check_no_crash' EXIT
     trap 'exit 124' TERM
     "$fn"
   ) &
   local scenario=$!
+  set +m
   (
     trap 'kill "$nap" 2>/dev/null; exit 0' TERM
     sleep "$limit" & nap=$!
-    wait "$nap" && kill -TERM "$scenario" 2>/dev/null
+    wait "$nap" && kill -TERM -- "-$scenario" 2>/dev/null
   ) &
   local watchdog=$!
   wait "$scenario"; local rc=$?

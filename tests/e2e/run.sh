@@ -6,8 +6,12 @@
 #   tests/e2e/run.sh [scenario...]     all scenarios, or only those named
 #   E2E_BIN=build/other tests/e2e/run.sh   take Morvane3.exe and probe.exe from there
 #
-# Each scenario lives in tests/e2e/scenarios/*.sh and registers itself with
-# e2e_scenario; its screenshots and logs go to build/e2e/<scenario>/.
+# A scenario is a function in a file of its own, tests/e2e/scenarios/NN_name.sh
+# (run in the order of the names), built from the helpers of lib.sh and
+# registered with "e2e_scenario <name> <time limit in s> <function>". It runs
+# in a subshell with its own folder build/e2e/<name>/ (screenshots, logs, the
+# copy of the program); whatever it started is ended when it returns, and it
+# ends with a check that no copy of the program crashed.
 # The last line counts checks: "E2E: N passed, M failed".
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"

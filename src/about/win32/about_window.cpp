@@ -1,5 +1,7 @@
 #include "about/win32/about_window.h"
 
+#include <utility>
+
 #include "about/about_content.h"
 #include "about/about_layout.h"
 #include "about/site_hover.h"
@@ -68,6 +70,21 @@ TextExtent SizeOf(HWND control) {
     return {TwipsFromPixels(r.right - r.left, TwipsPerPixelX()), TwipsFromPixels(r.bottom - r.top, TwipsPerPixelY())};
 }
 
+struct DisabledWindows {
+    HWND dialog;
+    std::vector<HWND> windows;
+};
+
+// Disables a shown, enabled top-level window of the thread other than the dialog.
+BOOL CALLBACK DisableShownWindow(HWND window, LPARAM found) {
+    auto& disabled = *reinterpret_cast<DisabledWindows*>(found);
+    if (window != disabled.dialog && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled.windows.push_back(window);
+    }
+    return TRUE;
+}
+
 bool BelongsToThisThread(HWND window) {
     return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
@@ -129,8 +146,10 @@ bool AboutWindow::Load() {
 
 void AboutWindow::CreateControls() {
     ibAbout.Load(hWnd(), about_control::kIcon);
-    tbAbout = CreateControl(L"EDIT", L"", ES_MULTILINE | ES_READONLY, hWnd(), about_control::kText);
+    tbAbout = CreateControl(L"EDIT", L"", WS_CLIPSIBLINGS | ES_MULTILINE | ES_READONLY, hWnd(), about_control::kText);
     pbAbout.Load(hWnd(), about_control::kPicture);
+    // The picture lies in front of the empty lines of the text.
+    SetWindowPos(pbAbout.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     tbSite.Load(hWnd(), about_control::kSite, hand_ ? hand_ : LoadCursorW(nullptr, IDC_HAND));
     chAbout = CreateControl(L"BUTTON", kSilentCaption, WS_TABSTOP | BS_AUTOCHECKBOX, hWnd(), about_control::kCheck);
     pbBar.Load(hWnd(), about_control::kBar);
@@ -220,8 +239,7 @@ void AboutWindow::Activate() {
 }
 
 void AboutWindow::Show() {
-    if (!IsLoaded() && !Load()) return;
-    ShowAndActivate();
+    if (IsLoaded()) ShowAndActivate();
 }
 
 void AboutWindow::ShowModal(const std::wstring& settingsFile) {
@@ -230,6 +248,9 @@ void AboutWindow::ShowModal(const std::wstring& settingsFile) {
     DisableOtherWindows();
     ShowAndActivate();
     RunMessageLoop({this});
+    // The loop also ends when the program is told to quit: the dialog goes too.
+    RestoreOtherWindows();
+    Unload();
 }
 
 void AboutWindow::ShowAndActivate() {
@@ -305,17 +326,9 @@ bool AboutWindow::PreTranslateMessage(MSG& message) {
 }
 
 void AboutWindow::DisableOtherWindows() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM self) -> BOOL {
-            auto* dialog = reinterpret_cast<AboutWindow*>(self);
-            if (window != dialog->hWnd() && IsWindowVisible(window) && IsWindowEnabled(window)) {
-                EnableWindow(window, FALSE);
-                dialog->disabledWindows_.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
+    DisabledWindows disabled{hWnd(), {}};
+    EnumThreadWindows(GetCurrentThreadId(), &DisableShownWindow, reinterpret_cast<LPARAM>(&disabled));
+    disabledWindows_ = std::move(disabled.windows);
 }
 
 void AboutWindow::RestoreOtherWindows() {
@@ -369,6 +382,8 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DESTROY:
         RestoreOtherWindows();
+        // The system destroys the controls with the dialog.
+        tbAbout = chAbout = bbYes = bbNo = nullptr;
         break;
     default:
         break;

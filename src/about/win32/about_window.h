@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "about/about_host.h"
@@ -55,8 +56,9 @@ public:
     // when the dialog is still loaded at the end. Nothing when loaded already.
     bool Load();
 
-    // First-run and help modes: loads when needed and shows the dialog, not
-    // modal; the caller's message loop runs it.
+    // First-run and help modes: shows the loaded dialog, not modal; the
+    // caller's message loop runs it. Nothing when it is not loaded, so that
+    // "if (Load()) Show();" shows nothing after the acceptance ran in Load.
     void Show();
 
     // About and hint modes: loads when needed, shows the dialog, disables the

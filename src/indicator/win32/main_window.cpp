@@ -1,5 +1,10 @@
 #include "indicator/win32/main_window.h"
 
+#include "indicator/win32/paint_cursor.h"
+#include "menu/win32/menu_window.h"
+#include "platform/twips.h"
+#include "platform/win32/picture_box.h"
+
 namespace morvane::win32 {
 
 namespace {
@@ -7,6 +12,41 @@ namespace {
 // The design size; the first paint sizes the window to its text.
 constexpr int kDesignWidthPixels = 24;
 constexpr int kDesignHeightPixels = 13;
+
+// The indicator window as the tracking drives it.
+class TrackedMainWindow final : public TrackedIndicator {
+public:
+    explicit TrackedMainWindow(MainWindow& window) : window_(window) {}
+
+    bool IsShown() const override { return window_.Visible(); }
+    WindowId Id() const override { return reinterpret_cast<WindowId>(window_.hWnd()); }
+
+    IndicatorGeometry Geometry() const override {
+        RECT rect{};
+        GetWindowRect(window_.hWnd(), &rect);
+        const TwipsPerPixel twips = ScreenTwipsPerPixel();
+        return {twips, TwipsFromPixels(rect.right - rect.left, twips.x),
+                TwipsFromPixels(rect.bottom - rect.top, twips.y)};
+    }
+
+    void Repaint() override { window_.zPaintCursor(); }
+
+    // Moved and raised in one call, and only when it is not already there on
+    // top: the window is never activated, so the program the user types in
+    // keeps the keyboard focus.
+    void PlaceOnTop(ScreenPoint topLeft) override {
+        const HWND window = window_.hWnd();
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        const bool moved = rect.left != topLeft.x || rect.top != topLeft.y;
+        if (!moved && GetTopWindow(nullptr) == window) return;
+        SetWindowPos(window, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+
+private:
+    MainWindow& window_;
+};
 
 } // namespace
 
@@ -17,7 +57,6 @@ void MainWindow::Load() {
     if (IsLoaded()) return;
     WindowSpec spec;
     spec.className = kIndicatorClassName;
-    spec.background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     spec.style = WS_POPUP;
     spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
     spec.width = kDesignWidthPixels;
@@ -34,13 +73,75 @@ void MainWindow::Load() {
     POSITION_TOP = settings.POSITION_TOP;
     CURSOR_Width = settings.CURSOR_Width;
     CURSOR_Height = settings.CURSOR_Height;
+    // Until the first paint the window shows its background.
+    surface_.SetBackColor(BackColor);
+    surface_.Resize(kDesignWidthPixels, kDesignHeightPixels);
+    surface_.Clear();
     toLang.SetEnabled(true);
+}
+
+void MainWindow::LangTick() {
+    const bool menuOpen = fwMenu_ != nullptr && fwMenu_->IsMenuOpen();
+    switch (ChooseTickAction(input_, menuOpen)) {
+    case TickAction::OpenMenu:
+        // The chosen command has run when this returns; it may have unloaded
+        // this window, so nothing more is done here.
+        if (fwMenu_ != nullptr) fwMenu_->PopupControlMenu(MARGIN_Width);
+        return;
+    case TickAction::FollowCursor: {
+        const ScreenPoint cursor = input_.CursorPosition();
+        zMoveCursor(cursor.x, cursor.y);
+        return;
+    }
+    case TickAction::Wait:
+        return;
+    }
+}
+
+void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
+    TrackedMainWindow tracked(*this);
+    const IndicatorOffset kept = MoveIndicator({nCursorX, nCursorY}, {POSITION_Left, POSITION_TOP},
+                                               {CURSOR_Width, CURSOR_Height}, shown_, input_, tracked);
+    POSITION_Left = kept.left;
+    POSITION_TOP = kept.top;
+}
+
+void MainWindow::zPaintCursor() {
+    if (!IsLoaded()) return;
+    surface_.SetBackColor(BackColor);
+    surface_.SetForeColor(ForeColor);
+    surface_.SetFont(Font);
+    PaintOn(surface_, hWnd());
+}
+
+void MainWindow::zPaintCursor(PictureBox& vObj) {
+    PaintOn(vObj.Surface(), vObj.hWnd());
+}
+
+void MainWindow::PaintOn(DrawingSurface& surface, HWND window) const {
+    const bool transparent = fwMenu_ != nullptr && fwMenu_->TransparentChecked();
+    PaintIndicator(surface, window, {shown_.sLangCode, MARGIN_Width, transparent, ScreenTwipsPerPixel()});
 }
 
 void MainWindow::zPosition_Return() {
     WriteIndicatorOffsets(store_, Tag(), POSITION_Left, POSITION_TOP);
     SetVisible(true);
+    zPaintCursor();
     toLang.SetEnabled(true);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // a click on the indicator leaves the active window as it is
+    case WM_ERASEBKGND:
+        return 1;  // the drawing covers the whole window
+    case WM_PAINT:
+        surface_.PaintWindow(hWnd());
+        return 0;
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
 }
 
 } // namespace morvane::win32

@@ -1,18 +1,24 @@
 #pragma once
 // fwMain, the indicator window: a small borderless, topmost tool window that
-// never takes the focus. It holds the indicator's settings and state, the
-// polling timer toLang, and the settings file path in its Tag.
+// never takes the focus or activation. It holds the indicator's settings and
+// state, its persistent drawing, the polling timer toLang, and the settings
+// file path in its Tag.
 #include <cstdint>
 #include <string>
 
 #include "indicator/indicator_settings.h"
+#include "indicator/indicator_tracking.h"
 #include "platform/input_cursor.h"
 #include "platform/process_facts.h"
+#include "platform/win32/drawing_surface.h"
 #include "platform/win32/timer.h"
 #include "platform/win32/window.h"
 #include "services/settings_store.h"
 
 namespace morvane::win32 {
+
+class MenuWindow;
+class PictureBox;
 
 inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 
@@ -24,8 +30,26 @@ public:
     // last. Nothing when the window is loaded already.
     void Load();
 
+    // fwMenu: its menu opens on the gesture, and its "&Transparent Background"
+    // mark says whether the indicator is cut down to its letters. Without one,
+    // the gesture does nothing and the background is never transparent. The
+    // menu window must outlive this window's ticks or be replaced first.
+    void SetControlMenu(MenuWindow* fwMenu) { fwMenu_ = fwMenu; }
+
+    // Places the indicator beside the cursor's hot spot (screen pixels),
+    // reading the language of the window under it when its layout changed.
+    // Nothing while the indicator is hidden.
+    void zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY);
+
+    // Draws the language code on the indicator itself, sized to the code and
+    // the margin, in BackColor, ForeColor and Font.
+    void zPaintCursor();
+    // The same drawing on a picture box, in the box's own colours and font
+    // (the position dialog's sample); the box is sized to it.
+    void zPaintCursor(PictureBox& vObj);
+
     // The position dialog has closed and left its result in POSITION_Left and
-    // POSITION_TOP: store them, show the indicator and resume tracking.
+    // POSITION_TOP: store them, show and repaint the indicator and resume tracking.
     void zPosition_Return();
 
     Colour BackColor = 0x00FFFFFF;
@@ -38,19 +62,24 @@ public:
     std::int16_t CURSOR_Height = 0;
 
     // 1 ms, so it ticks as often as the system allows; off until Load ends.
-    Timer toLang{*this, 1};
+    Timer toLang{*this, 1, [this] { LangTick(); }};
 
 protected:
     // Shown without being activated: the window under the cursor keeps the focus.
     int ShowCommand() const override { return SW_SHOWNOACTIVATE; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void LangTick();
+    void PaintOn(DrawingSurface& surface, HWND window) const;
+
     const SettingsStore& store_;
     const ProcessFacts& process_;
     const InputCursor& input_;
 
-    std::wstring sLangCode;      // the code shown, upper case
-    KeyboardLayout nLayout = 0;  // the layout handle last seen
+    MenuWindow* fwMenu_ = nullptr;
+    LanguageShown shown_;  // sLangCode and nLayout
+    DrawingSurface surface_{ScreenTwipsPerPixel()};
 };
 
 } // namespace morvane::win32

@@ -21,12 +21,12 @@ scenario_second_start() {
 
   e2e_start_app
   local second=$APP_PID shown=0
-  deadline=$(( $(e2e_now_ms) + 10000 ))
+  deadline=$(( $(e2e_now_ms) + 5000 ))
   while (( $(e2e_now_ms) < deadline )) && e2e_running "$second"; do
     e2e_app_windows | grep -P '\tvisible=1\t' | grep -vqP "\tpid=$running_pid\t" && shown=1
     sleep 0.2
   done
-  e2e_check "a second copy ends by itself within 10 s" e2e_ended "$second"
+  e2e_check "a second copy ends by itself within 5 s" e2e_ended "$second"
   e2e_check "the second copy shows no window" test "$shown" = 0
   e2e_check "the first copy keeps running" e2e_running "$first"
 

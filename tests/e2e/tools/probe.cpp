@@ -17,6 +17,9 @@
 //   probe click <window> <text>  presses the button with that caption
 //   probe close <window>         posts WM_CLOSE
 //   probe key <vk> [down|up]     a key through the system's input
+//   probe keystate <vk>...       whether each key is held now
+//   probe cursor                 the cursor position and its confinement
+//   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
 // A <window> is a handle (decimal or 0x...), a class name or a title.
 // Exit code 0 on success, 2 when the thing asked for is not there, 1 on a
@@ -53,7 +56,7 @@ std::vector<std::wstring> Arguments() {
 int Usage() {
     PrintLine(L"usage: probe windows [prefix] | children <window> | menu [class] | popup | pixel <x> <y> |"
               L" render <text> <font> <points> <bold> <fore> <back> <out.bmp> | click <window> <text> |"
-              L" close <window> | key <vk> [down|up] | move <window> <x> <y> <w> <h>");
+              L" close <window> | key <vk> [down|up] | keystate <vk>... | cursor | hold | move <window> <x> <y> <w> <h>");
     return 1;
 }
 
@@ -83,6 +86,13 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"close" && n == 2) return CloseWindows(args[1]);
     if (command == L"key" && (n == 2 || n == 3))
         return SendKey(static_cast<WORD>(Number(args[1])), n == 3 ? args[2] : L"press");
+    if (command == L"keystate" && n >= 2) {
+        std::vector<WORD> keys;
+        for (size_t i = 1; i < n; ++i) keys.push_back(static_cast<WORD>(Number(args[i])));
+        return ReportKeyStates(keys);
+    }
+    if (command == L"cursor" && n == 1) return ReportCursor();
+    if (command == L"hold" && n == 1) return HoldDesktop();
     if (command == L"move" && n == 6)
         return MoveWindowTo(FindWindowNamed(args[1]), Number(args[2]), Number(args[3]), Number(args[4]),
                             Number(args[5]));

@@ -4,45 +4,19 @@
 
 #include <string>
 
-#include "doubles/fake_input_cursor.h"
-#include "doubles/fake_process_facts.h"
-#include "platform/win32/ansi_code_page_win32.h"
-#include "platform/win32/profile_files_win32.h"
+#include "win/indicator/main_window_fixture.h"
 
 namespace morvane::win32 {
 namespace {
 
-// fwMain over a settings file in a folder of its own under the temporary folder.
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        process.directory = std::wstring(temp) + L"morvane_main_window_" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(process.directory.c_str(), nullptr);
-        process.baseName = L"Badge";
-        path = process.directory + L"\\Badge.dat";
-        DeleteFileW(path.c_str());
-    }
-    void TearDown() override {
-        DeleteFileW(path.c_str());
-        RemoveDirectoryW(process.directory.c_str());
-    }
-    std::wstring Stored(const wchar_t* key) const {
-        wchar_t value[64] = {};
-        GetPrivateProfileStringW(L"Main", key, L"<none>", value, 64, path.c_str());
-        return value;
-    }
-    DWORD ExStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(fwMain.hWnd(), GWL_EXSTYLE)); }
+using test_support::MainWindowTest;
 
-    FakeProcessFacts process;
-    FakeInputCursor input;
-    Win32AnsiCodePage ansi;
-    Win32ProfileFiles files{ansi};
-    SettingsStore store{files};
-    MainWindow fwMain{store, process, input};
-    std::wstring path;
-};
+// The settings as the file holds them.
+std::wstring Stored(const std::wstring& path, const wchar_t* key) {
+    wchar_t value[64] = {};
+    GetPrivateProfileStringW(L"Main", key, L"<none>", value, 64, path.c_str());
+    return value;
+}
 
 TEST_F(MainWindowTest, LoadMakesAHiddenBorderlessTopmostToolWindow) {
     fwMain.Load();
@@ -96,17 +70,31 @@ TEST_F(MainWindowTest, PositionReturnStoresTheOffsetsShowsAndResumes) {
     fwMain.POSITION_Left = -30;
     fwMain.POSITION_TOP = 20;
     fwMain.zPosition_Return();
-    EXPECT_EQ(Stored(L"ShiftX"), L"-30");
-    EXPECT_EQ(Stored(L"ShiftY"), L"20");
+    EXPECT_EQ(Stored(path, L"ShiftX"), L"-30");
+    EXPECT_EQ(Stored(path, L"ShiftY"), L"20");
     EXPECT_TRUE(fwMain.Visible());
     EXPECT_TRUE(fwMain.toLang.Enabled());
+}
+
+TEST_F(MainWindowTest, PositionReturnRepaintsTheIndicator) {
+    fwMain.Load();
+    fwMain.toLang.SetEnabled(false);
+    fwMain.MARGIN_Width = 0;
+    fwMain.zPosition_Return();
+    RECT narrow{};
+    GetWindowRect(fwMain.hWnd(), &narrow);
+    fwMain.MARGIN_Width = 9;
+    fwMain.zPosition_Return();
+    RECT wide{};
+    GetWindowRect(fwMain.hWnd(), &wide);
+    EXPECT_EQ((wide.right - wide.left) - (narrow.right - narrow.left), 18) << "nine pixels more on each side";
 }
 
 TEST_F(MainWindowTest, PositionReturnAfterACancelStillWritesBothOffsets) {
     fwMain.Load();
     fwMain.zPosition_Return();
-    EXPECT_EQ(Stored(L"ShiftX"), L"0");
-    EXPECT_EQ(Stored(L"ShiftY"), L"0");
+    EXPECT_EQ(Stored(path, L"ShiftX"), L"0");
+    EXPECT_EQ(Stored(path, L"ShiftY"), L"0");
 }
 
 } // namespace

@@ -40,20 +40,28 @@ inline int CloseWindows(const std::wstring& name) {
 }
 
 // A key of the system's input, by virtual-key code: "press" is down and up.
+// Wine tells the right Shift key from the left one by the extended-key flag
+// (Windows by the code itself), so the right one gets that flag: it is then
+// the right one on both.
 inline int SendKey(WORD vk, const std::wstring& how) {
     INPUT inputs[2]{};
     UINT count = 0;
+    const auto scan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    const DWORD side = vk == VK_RSHIFT ? KEYEVENTF_EXTENDEDKEY : 0;
     if (how != L"up") {
         inputs[count].type = INPUT_KEYBOARD;
-        inputs[count++].ki.wVk = vk;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.wScan = scan;
+        inputs[count++].ki.dwFlags = side;
     }
     if (how != L"down") {
         inputs[count].type = INPUT_KEYBOARD;
         inputs[count].ki.wVk = vk;
-        inputs[count++].ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs[count].ki.wScan = scan;
+        inputs[count++].ki.dwFlags = side | KEYEVENTF_KEYUP;
     }
     const UINT sent = SendInput(count, inputs, sizeof(INPUT));
-    Record(L"key").Field(L"vk", vk).Field(L"sent", sent).Print();
+    Record(L"key").Field(L"vk", vk).Field(L"scan", HexText(scan)).Field(L"sent", sent).Print();
     return sent == count ? 0 : 2;
 }
 
@@ -65,6 +73,43 @@ inline int MoveWindowTo(HWND hwnd, int x, int y, int width, int height) {
     const bool ok = SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
     Record(L"moved").Field(L"hwnd", HandleText(hwnd)).Field(L"rect", RectText(ScreenRectOf(hwnd))).Print();
     return ok ? 0 : 2;
+}
+
+// Where the system has the cursor, and the rectangle it is confined to.
+inline int ReportCursor() {
+    POINT at{};
+    RECT clip{};
+    GetCursorPos(&at);
+    GetClipCursor(&clip);
+    Record(L"cursor")
+        .Field(L"x", at.x)
+        .Field(L"y", at.y)
+        .Field(L"clip", RectText(clip))
+        .Print();
+    return 0;
+}
+
+// Whether each key is held now, as the system's input state has it.
+inline int ReportKeyStates(const std::vector<WORD>& keys) {
+    for (const WORD vk : keys)
+        Record(L"keystate")
+            .Field(L"vk", HexText(vk))
+            .Flag(L"held", (static_cast<unsigned short>(GetAsyncKeyState(vk)) & 0x8000) != 0)
+            .Print();
+    return 0;
+}
+
+// Stays attached to Wine's desktop until ended: when the last program of a
+// Wine session ends, Wine's desktop process ends too and leaves the X
+// pointer of a server without a window manager stuck at the screen centre.
+inline int HoldDesktop() {
+    const HWND keeper = CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (!keeper) return 2;
+    Record(L"holding").Field(L"hwnd", HandleText(keeper)).Print();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    return 0;
 }
 
 } // namespace morvane::probe

@@ -1,0 +1,276 @@
+#include "position/win32/position_window.h"
+
+#include <string_view>
+#include <utility>
+
+#include "platform/twips.h"
+#include "platform/win32/screen_metrics.h"
+#include "position/position_choice.h"
+#include "position/position_title.h"
+#include "services/win32/set_form_size.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr Colour kDesktopColour = 0x80000001;  // the system desktop colour
+// The client size as designed; Load sizes the dialog to its contents, measuring
+// the frame as outer minus client size, which needs a client area to measure.
+constexpr int kDesignClientWidth = 417;
+constexpr int kDesignClientHeight = 415;
+
+constexpr std::wstring_view kInstruction =
+    L"Drag the language indicator to the desired position relative to the cursor:";
+constexpr std::wstring_view kDefaultCaption = L"&Default";
+constexpr std::wstring_view kOkCaption = L"&OK";
+constexpr std::wstring_view kCancelCaption = L"&Cancel";
+
+StdFont LabelFont() {
+    StdFont font;
+    font.Name = L"Tahoma";
+    font.Size = 9;
+    font.Weight = 400;
+    font.Charset = 204;  // Cyrillic
+    return font;
+}
+
+HWND CreateControl(const wchar_t* className, std::wstring_view caption, DWORD style, HWND parent, int id) {
+    return CreateWindowExW(0, className, std::wstring(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+void Place(HWND control, const PositionRect& r) {
+    SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrameOutline(HDC dc, const PositionRect& r) {
+    const RECT edges{r.left, r.top, r.Right(), r.Bottom()};
+    FrameRect(dc, &edges, GetSysColorBrush(COLOR_3DHIGHLIGHT));
+}
+
+void RaiseAmongSiblings(HWND control) {
+    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+PositionWindow::PositionWindow(PositionOwner& owner, std::wstring trademarks, std::wstring menuCaption)
+    : owner_(owner),
+      trademarks_(std::move(trademarks)),
+      menuCaption_(std::move(menuCaption)),
+      labelFont_(ScreenTwipsPerPixel()) {
+    labelFont_.SetFont(LabelFont());
+    pbLang.OnPress = [this] { bDragging = true; };
+    pbLang.OnRelease = [this] { bDragging = false; };
+    pbLang.OnMove = [this](PixelPoint pointer) { SampleMove(pointer); };
+}
+
+PositionWindow::~PositionWindow() {
+    returnPending_ = false;
+    Unload();
+}
+
+bool PositionWindow::Load() {
+    if (IsLoaded()) return true;
+    bDragging = false;
+
+    WindowSpec design;
+    design.className = kPositionClassName;
+    design.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    design.style = kDialogStyle;
+    design.exStyle = kDialogExStyle;
+    design.parent = owner_.IndicatorWindow().hWnd();
+    RECT outer{0, 0, kDesignClientWidth, kDesignClientHeight};
+    AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
+    design.width = outer.right - outer.left;
+    design.height = outer.bottom - outer.top;
+    if (!Create(design)) return false;
+    returnPending_ = true;
+
+    SetIcon(owner_.IndicatorWindow().Icon());
+    SetWindowTextW(hWnd(), PositionTitle(trademarks_, menuCaption_).c_str());
+    CreateControls();
+    PlaceControls();
+    DrawPreview();
+    PaintSample();
+    SetTabOrder();
+    return IsLoaded();
+}
+
+void PositionWindow::CreateControls() {
+    tlPos = CreateControl(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, hWnd(), position_control::kLabel);
+    // The font belongs to labelFont_; the label only borrows it.
+    SendMessageW(tlPos, WM_SETFONT, reinterpret_cast<WPARAM>(GetCurrentObject(labelFont_.hDC(), OBJ_FONT)), FALSE);
+
+    // The cursor picture shows its image straight on the desktop colour.
+    pbDesktop.Surface().SetBackColor(kDesktopColour);
+    pbCursor.Surface().SetBackColor(kDesktopColour);
+    pbDesktop.Load(hWnd(), position_control::kDesktop, true);
+    // The outlines on the desktop's surface stay beneath the boxes inside it.
+    SetWindowLongPtrW(pbDesktop.hWnd(), GWL_STYLE, GetWindowLongPtrW(pbDesktop.hWnd(), GWL_STYLE) | WS_CLIPCHILDREN);
+    pbCursor.Load(pbDesktop.hWnd(), position_control::kCursor);
+    pbLang.Load(pbDesktop.hWnd(), position_control::kSample);
+
+    pbBar.Load(hWnd(), position_control::kBar);
+    const HWND bar = pbBar.hWnd();
+    bbDefault = CreateControl(L"BUTTON", kDefaultCaption, WS_TABSTOP | BS_PUSHBUTTON, bar, position_control::kDefault);
+    bbOK = CreateControl(L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, bar, position_control::kOk);
+    bbCancel = CreateControl(L"BUTTON", kCancelCaption, WS_TABSTOP | BS_PUSHBUTTON, bar, position_control::kCancel);
+    const auto buttonFont = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (const HWND button : {bbDefault, bbOK, bbCancel}) SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
+}
+
+void PositionWindow::PlaceControls() {
+    const TwipsPerPixel twips = ScreenTwipsPerPixel();
+    PositionLayoutInput input;
+    input.twips = twips;
+    input.cursorWidth = owner_.CursorWidth();
+    input.cursorHeight = owner_.CursorHeight();
+    input.labelWidth = PixelsFromTwips(labelFont_.TextWidth(kInstruction), twips.x);
+    input.labelHeight = DesignedLabelHeight(twips);
+    input.barHeight = DesignedBarHeight(twips);
+    layout_ = LayOutPosition(input);
+
+    Place(tlPos, layout_.label);
+    Place(pbDesktop.hWnd(), layout_.desktop);
+    Place(pbCursor.hWnd(), layout_.cursor);
+    Place(pbBar.hWnd(), layout_.bar);
+    Place(bbCancel, layout_.cancelButton);
+    Place(bbOK, layout_.okButton);
+    Place(bbDefault, layout_.defaultButton);
+
+    // The frame stays as it is; the client area takes the layout's size.
+    SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
+                Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
+    SetLeft((ScreenWidth() - Width()) / 2);
+    SetTop((ScreenHeight() - Height()) / 2);
+}
+
+void PositionWindow::DrawPreview() {
+    const HDC desktop = pbDesktop.Surface().hDC();
+    FrameOutline(desktop, layout_.border);
+    FrameOutline(desktop, layout_.shield);
+    InvalidateRect(pbDesktop.hWnd(), nullptr, FALSE);
+
+    // Always the standard arrow, not the shape in use now. The dialog is still
+    // hidden, so the image goes into the box's persistent picture. The arrow
+    // is the system's shared cursor, which must not be destroyed.
+    DrawIcon(pbCursor.Surface().hDC(), 0, 0, LoadCursorW(nullptr, IDC_ARROW));
+    InvalidateRect(pbCursor.hWnd(), nullptr, FALSE);
+}
+
+void PositionWindow::PaintSample() {
+    DrawingSurface& sample = pbLang.Surface();
+    sample.SetForeColor(owner_.IndicatorForeColor());
+    sample.SetBackColor(owner_.IndicatorBackColor());
+    sample.SetFont(owner_.IndicatorFont());
+    owner_.zPaintCursor(pbLang);
+    // The automatic place depends on the size the paint gave the sample.
+    const PositionRect painted = SampleRect();
+    MoveSample(FirstSamplePlace(layout_.cursor, owner_.Offsets(), painted.width, painted.height));
+}
+
+void PositionWindow::SetTabOrder() {
+    // The sample lies over the cursor picture where they meet, so it can
+    // always be taken. The bar comes first and "&Cancel" first in it, so
+    // that Cancel holds the focus when the dialog opens.
+    RaiseAmongSiblings(pbLang.hWnd());
+    RaiseAmongSiblings(pbBar.hWnd());
+    RaiseAmongSiblings(bbCancel);
+    focus_ = bbCancel;
+}
+
+void PositionWindow::Show() {
+    if (!IsLoaded() && !Load()) return;
+    SetVisible(true);
+    SetForegroundWindow(hWnd());
+    SetFocus(focus_);
+}
+
+PositionRect PositionWindow::SampleRect() const {
+    RECT r{};
+    GetWindowRect(pbLang.hWnd(), &r);
+    MapWindowPoints(nullptr, pbDesktop.hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void PositionWindow::MoveSample(PixelPoint place) {
+    SetWindowPos(pbLang.hWnd(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PositionWindow::SampleMove(PixelPoint pointer) {
+    if (!bDragging) return;
+    MoveSample(DragStep(SampleRect(), pointer, layout_.shield, layout_.innerWidth, layout_.innerHeight));
+}
+
+void PositionWindow::DefaultClick() {
+    const PositionRect sample = SampleRect();
+    MoveSample(AutomaticSamplePlace(layout_.cursor, sample.width, sample.height));
+}
+
+void PositionWindow::OkClick() {
+    owner_.SetOffsets(ChosenOffsets(SampleRect(), layout_.cursor));
+    Unload();
+}
+
+void PositionWindow::EnterPressed() {
+    const HWND focus = GetFocus();
+    if (focus == bbDefault) {
+        DefaultClick();
+    } else if (focus == bbCancel) {
+        Unload();
+    } else {
+        OkClick();
+    }
+}
+
+bool PositionWindow::PreTranslateMessage(MSG& message) {
+    if (!IsLoaded() || !message.hwnd || (message.hwnd != hWnd() && !IsChild(hWnd(), message.hwnd))) return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        EnterPressed();
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        Unload();
+        return true;
+    }
+    return IsDialogMessageW(hWnd(), &message) != 0;
+}
+
+LRESULT PositionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE:
+        // The focus comes back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(hWnd(), focus)) focus_ = focus;
+        } else if (HIWORD(wParam) == 0 && focus_ && IsWindow(focus_)) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            switch (LOWORD(wParam)) {
+            case position_control::kDefault: DefaultClick(); return 0;
+            case position_control::kOk: OkClick(); return 0;
+            case position_control::kCancel: Unload(); return 0;
+            default: break;
+            }
+        }
+        break;
+    case WM_DESTROY:
+        // However the dialog goes (OK, Cancel, Escape, the close box), the
+        // indicator gets its offset back and resumes, once.
+        bDragging = false;
+        if (std::exchange(returnPending_, false)) owner_.zPosition_Return();
+        break;
+    default:
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace morvane::win32

@@ -1,0 +1,64 @@
+#pragma once
+// The program as one object: the platform services, the program-wide
+// AboutMode, the windows fwMain, fwMenu and fwAbout, and the start-up that
+// connects them. It is what the start-up drives as its windows.
+#include <cstdint>
+#include <string>
+
+#include "about/win32/about_window.h"
+#include "indicator/win32/main_window.h"
+#include "menu/win32/menu_window.h"
+#include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/input_cursor_win32.h"
+#include "platform/win32/process_facts_win32.h"
+#include "platform/win32/profile_files_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "services/registry_access.h"
+#include "services/settings_store.h"
+#include "startup/startup.h"
+#include "startup/startup_windows.h"
+
+namespace morvane::win32 {
+
+class Program : public StartupWindows {
+public:
+    Program();
+
+    // Initialize, the dialog's Load (which may end this copy, or accept it
+    // unseen), the dialog shown when it is still loaded, then the messages
+    // until no window of the program is left. The process's exit code.
+    int Run();
+
+    std::wstring NewLocationMark() const override { return fwAbout.NewLocationMark(); }
+    void SetNewLocationMark(const std::wstring& mark) override { fwAbout.SetNewLocationMark(mark); }
+    void LoadMenuHolder() override { fwMenu.Load(); }
+    void SetStartChecked(bool checked) override { fwMenu.SetStartChecked(checked); }
+    void SetTransparentChecked(bool checked) override { fwMenu.SetTransparentChecked(checked); }
+    std::wstring LoadIndicatorAndGetTag() override;
+    void GiveIndicatorTheDialogIcon() override { fwMain.SetIcon(fwAbout.Icon()); }
+    void ShowIndicator() override { fwMain.SetVisible(true); }
+    void CloseDialog() override { fwAbout.Close(); }
+
+private:
+    // The process facts come first: making them claims the instance mutex,
+    // held until the program object goes.
+    const Win32ProcessFacts process_;
+    const Win32AnsiCodePage ansi_;
+    Win32Registry registryCalls_{ansi_};
+    const RegistryAccess registry_{registryCalls_, ansi_};
+    Win32ProfileFiles profileFiles_{ansi_};
+    const SettingsStore store_{profileFiles_};
+    const Win32InputCursor input_;
+    Win32Shell shell_;
+
+    std::int32_t aboutMode_ = 0;  // AboutMode
+
+    // The menu holder goes after the indicator, whose ticks open its menu.
+    MenuWindow fwMenu;
+    MainWindow fwMain{store_, process_, input_};
+    Startup startup_{aboutMode_, process_, registry_, store_, *this};
+    AboutWindow fwAbout{aboutMode_, startup_, store_, shell_, process_.Version()};
+};
+
+} // namespace morvane::win32
