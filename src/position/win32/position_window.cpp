@@ -1,12 +1,11 @@
 #include "position/win32/position_window.h"
 
-#include <string_view>
 #include <utility>
 
 #include "platform/twips.h"
 #include "platform/win32/screen_metrics.h"
 #include "position/position_choice.h"
-#include "position/position_title.h"
+#include "services/utilities.h"
 #include "services/win32/set_form_size.h"
 
 namespace morvane::win32 {
@@ -57,10 +56,9 @@ void RaiseAmongSiblings(HWND control) {
 
 } // namespace
 
-PositionWindow::PositionWindow(PositionOwner& owner, std::wstring trademarks, std::wstring menuCaption)
+PositionWindow::PositionWindow(PositionOwner& owner, std::wstring_view trademarks, std::wstring_view menuCaption)
     : owner_(owner),
-      trademarks_(std::move(trademarks)),
-      menuCaption_(std::move(menuCaption)),
+      title_(std::wstring(trademarks) + L" - " + StripMnemonics(menuCaption)),
       labelFont_(ScreenTwipsPerPixel()) {
     labelFont_.SetFont(LabelFont());
     pbLang.OnPress = [this] { bDragging = true; };
@@ -83,6 +81,7 @@ bool PositionWindow::Load() {
     design.style = kDialogStyle;
     design.exStyle = kDialogExStyle;
     design.parent = owner_.IndicatorWindow().hWnd();
+    design.caption = title_.c_str();
     RECT outer{0, 0, kDesignClientWidth, kDesignClientHeight};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
     design.width = outer.right - outer.left;
@@ -91,7 +90,6 @@ bool PositionWindow::Load() {
     returnPending_ = true;
 
     SetIcon(owner_.IndicatorWindow().Icon());
-    SetWindowTextW(hWnd(), PositionTitle(trademarks_, menuCaption_).c_str());
     CreateControls();
     PlaceControls();
     DrawPreview();
@@ -183,11 +181,12 @@ void PositionWindow::SetTabOrder() {
     focus_ = bbCancel;
 }
 
-void PositionWindow::Show() {
-    if (!IsLoaded() && !Load()) return;
+bool PositionWindow::Show() {
+    if (!IsLoaded() && !Load()) return false;
     SetVisible(true);
     SetForegroundWindow(hWnd());
     SetFocus(focus_);
+    return true;
 }
 
 PositionRect PositionWindow::SampleRect() const {

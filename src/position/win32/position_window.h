@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "about/win32/button_bar.h"
 #include "platform/win32/drawing_surface.h"
@@ -35,10 +36,10 @@ inline constexpr int kCancel = 208;   // bbCancel, inside pbBar
 
 class PositionWindow : public Window {
 public:
-    // trademarks: the version record's trademark text; menuCaption: the
-    // caption of the menu item that opens the dialog. The owner must outlive
-    // this object.
-    PositionWindow(PositionOwner& owner, std::wstring trademarks, std::wstring menuCaption);
+    // The title is the version record's trademark text, " - ", and the
+    // caption of the menu item that opens the dialog as plain text. The owner
+    // must outlive this object.
+    PositionWindow(PositionOwner& owner, std::wstring_view trademarks, std::wstring_view menuCaption);
     // Ending with the program: the window goes without handing anything back.
     ~PositionWindow() override;
 
@@ -47,8 +48,9 @@ public:
     // loaded already.
     bool Load();
     // Loads when needed and shows the dialog, not modal, with the keyboard
-    // focus on "&Cancel"; the caller's message loop runs it.
-    void Show();
+    // focus on "&Cancel"; the caller's message loop runs it. False when it
+    // could not be loaded: then nothing will be handed back.
+    bool Show();
 
     // Enter presses the focused button, else "&OK"; Escape presses
     // "&Cancel"; Tab and access keys move between the buttons.
@@ -75,8 +77,7 @@ private:
     void EnterPressed();
 
     PositionOwner& owner_;
-    std::wstring trademarks_;
-    std::wstring menuCaption_;
+    std::wstring title_;
 
     DrawingSurface labelFont_;  // owns and measures tlPos's font
     PositionLayout layout_;

@@ -5,8 +5,18 @@
 
 namespace morvane::win32 {
 
-Program::Program() : fwMenu(registry_, AutostartEntryOf(process_)) {
+Program::Program()
+    : fwMenu(registry_, AutostartEntryOf(process_)),
+      commands_({indicatorForCommands_, menuForCommands_, dialogsForCommands_},
+                {pickers_, ansi_, store_, registry_, AutostartEntryOf(process_)}, aboutMode_,
+                version_.LegalTrademarks) {
     fwMain.SetControlMenu(&fwMenu);
+    fwMenu.SetCommands(&commands_);
+}
+
+Program::~Program() {
+    // The commands go before the menu holder.
+    fwMenu.SetCommands(nullptr);
 }
 
 int Program::Run() {
@@ -15,7 +25,7 @@ int Program::Run() {
     // which has started the indicator; a dialog still loaded waits for its
     // answer.
     if (fwAbout.Load()) fwAbout.Show();
-    RunMessageLoop({&fwAbout, &fwMain, &fwMenu});
+    RunMessageLoop({&fwAbout, &fwMain, &fwMenu, &fwPos});
     return 0;
 }
 

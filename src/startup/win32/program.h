@@ -1,19 +1,25 @@
 #pragma once
 // The program as one object: the platform services, the program-wide
-// AboutMode, the windows fwMain, fwMenu and fwAbout, and the start-up that
-// connects them. It is what the start-up drives as its windows.
+// AboutMode, the windows fwMain, fwMenu, fwAbout and fwPos, the start-up
+// that connects them, and the control menu's commands. It is what the
+// start-up drives as its windows.
 #include <cstdint>
 #include <string>
 
 #include "about/win32/about_window.h"
 #include "indicator/win32/main_window.h"
+#include "menu/control_menu_commands.h"
+#include "menu/win32/command_windows_win32.h"
 #include "menu/win32/menu_window.h"
+#include "platform/version_record.h"
 #include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/common_dialogs_win32.h"
 #include "platform/win32/input_cursor_win32.h"
 #include "platform/win32/process_facts_win32.h"
 #include "platform/win32/profile_files_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "position/win32/position_window.h"
 #include "services/registry_access.h"
 #include "services/settings_store.h"
 #include "startup/startup.h"
@@ -24,6 +30,7 @@ namespace morvane::win32 {
 class Program : public StartupWindows {
 public:
     Program();
+    ~Program() override;
 
     // Initialize, the dialog's Load (which may end this copy, or accept it
     // unseen), the dialog shown when it is still loaded, then the messages
@@ -44,6 +51,7 @@ private:
     // The process facts come first: making them claims the instance mutex,
     // held until the program object goes.
     const Win32ProcessFacts process_;
+    const VersionRecord version_{process_.Version()};
     const Win32AnsiCodePage ansi_;
     Win32Registry registryCalls_{ansi_};
     const RegistryAccess registry_{registryCalls_, ansi_};
@@ -51,6 +59,7 @@ private:
     const SettingsStore store_{profileFiles_};
     const Win32InputCursor input_;
     Win32Shell shell_;
+    Win32CommonDialogs pickers_;
 
     std::int32_t aboutMode_ = 0;  // AboutMode
 
@@ -58,7 +67,14 @@ private:
     MenuWindow fwMenu;
     MainWindow fwMain{store_, process_, input_};
     Startup startup_{aboutMode_, process_, registry_, store_, *this};
-    AboutWindow fwAbout{aboutMode_, startup_, store_, shell_, process_.Version()};
+    AboutWindow fwAbout{aboutMode_, startup_, store_, shell_, version_};
+    // Owned by the indicator, which it hands the offset back to.
+    PositionWindow fwPos{fwMain, version_.LegalTrademarks, DesignOf(PopupItem::Position).caption};
+
+    IndicatorForCommands indicatorForCommands_{fwMain};
+    MenuForCommands menuForCommands_{fwMenu};
+    DialogsForCommands dialogsForCommands_{fwAbout, fwPos};
+    ControlMenuCommands commands_;
 };
 
 } // namespace morvane::win32

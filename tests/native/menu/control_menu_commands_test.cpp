@@ -140,10 +140,11 @@ TEST_F(ControlMenuCommandsTest, FontDialogNotConfirmedChangesAndWritesNothing) {
 
 TEST_F(ControlMenuCommandsTest, NewBackgroundColourIsSetPaintedAndWritten) {
     pickers.pickedColour = kGreen;
+    pickers.editCustomColours = [](CustomColours& custom) { custom[0] = 0x123456; };
 
     commands.BackColorClick();
 
-    EXPECT_EQ(log, (Log{"fwMain.Hide", "PickColour", "write ShowColor/Custom=" + Narrow(BuildColourListText({})),
+    EXPECT_EQ(log, (Log{"fwMain.Hide", "PickColour", "write ShowColor/Custom=123456",
                         "fwMain.Show", "fwMain.SetBackColor", "fwMain.zPaintCursor", "write Main/BackColor=00FF00"}));
     EXPECT_EQ(fwMain.backColor, kGreen);
     ASSERT_EQ(pickers.colourOpenings.size(), 1u);
@@ -204,8 +205,10 @@ TEST_F(ControlMenuCommandsTest, TheHintComesBackUntilItsBoxIsTicked) {
     dialogs.whileAboutIsUp = [&] { store.IniWriteNumber(kSettingsFile, L"Main", L"Silent", 1); };
     commands.TransparentClick();
     commands.TransparentClick();
+    EXPECT_EQ(hints(), 3) << "off, then on with the hint, whose box is ticked";
     commands.TransparentClick();
-    EXPECT_EQ(hints(), 2) << "ticked while the background was on: no hint afterwards";
+    commands.TransparentClick();
+    EXPECT_EQ(hints(), 3) << "no hint once its box was ticked";
     EXPECT_TRUE(fwMenu.transparent);
 }
 
