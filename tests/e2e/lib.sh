@@ -8,7 +8,7 @@
 # shellcheck disable=SC2034  # names set here are read by the scenarios
 
 E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-E2E_OUT="$E2E_ROOT/build/e2e"
+E2E_OUT="${E2E_OUT:-$E2E_ROOT/build/e2e}"
 # Where Morvane3.exe and probe.exe are taken from.
 E2E_BIN="${E2E_BIN:-$E2E_ROOT/build/win64}"
 E2E_RESULTS="$E2E_OUT/results.txt"
