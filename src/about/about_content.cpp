@@ -43,10 +43,6 @@ std::wstring HintText() {
     return text;
 }
 
-std::wstring TitleFromMenuItem(const VersionRecord& version, PopupItem item) {
-    return version.LegalTrademarks + L" - " + StripMnemonics(DesignOf(item).caption);
-}
-
 } // namespace
 
 AboutContent ContentOf(std::int32_t aboutMode) {
@@ -74,9 +70,9 @@ std::wstring_view NoButtonCaption(std::int32_t aboutMode) {
 std::wstring AboutTitle(std::int32_t aboutMode, const VersionRecord& version) {
     switch (ContentOf(aboutMode)) {
     case AboutContent::About:
-        return TitleFromMenuItem(version, PopupItem::About);
+        return MenuDialogTitle(version.LegalTrademarks, PopupItem::About);
     case AboutContent::Hint:
-        return TitleFromMenuItem(version, PopupItem::Transparent);
+        return MenuDialogTitle(version.LegalTrademarks, PopupItem::Transparent);
     case AboutContent::Introduction:
         break;
     }

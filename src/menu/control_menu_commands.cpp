@@ -17,10 +17,6 @@ const std::wstring kMain = L"Main";
 
 } // namespace
 
-std::wstring MenuDialogTitle(std::wstring_view trademarks, PopupItem item) {
-    return std::wstring(trademarks) + L" - " + StripMnemonics(DesignOf(item).caption);
-}
-
 ControlMenuCommands::ControlMenuCommands(CommandWindows windows, CommandServices services, std::int32_t& aboutMode,
                                          std::wstring trademarks)
     : windows_(windows), services_(std::move(services)), aboutMode_(aboutMode), trademarks_(std::move(trademarks)) {}

@@ -16,9 +16,6 @@
 
 namespace morvane {
 
-// A dialog opened from a menu item is titled with the trademark text, " - "
-// and the item's caption as plain text: "Morvane3™ - Set Font & Color".
-std::wstring MenuDialogTitle(std::wstring_view trademarks, PopupItem item);
 
 struct CommandWindows {
     CommandIndicator& fwMain;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "services/utilities.h"
+
 namespace morvane {
 
 int PositionOf(PopupItem item) {
@@ -28,6 +30,10 @@ std::optional<ChosenItem> ChosenItemOf(unsigned commandId) {
     for (const PopupItemDesign& design : kPopupItems)
         if (design.commandId != 0 && design.commandId == commandId) return ChosenItem{design.item};
     return std::nullopt;
+}
+
+std::wstring MenuDialogTitle(std::wstring_view trademarks, PopupItem item) {
+    return std::wstring(trademarks) + L" - " + StripMnemonics(DesignOf(item).caption);
 }
 
 } // namespace morvane

@@ -62,6 +62,10 @@ const PopupItemDesign& DesignOf(PopupItem item);
 // The item's position in the control menu, counted from 0.
 int PositionOf(PopupItem item);
 
+// A dialog opened from a menu item is titled with the trademark text, " - "
+// and the item's caption as plain text: "Morvane3™ - Set Font & Color".
+std::wstring MenuDialogTitle(std::wstring_view trademarks, PopupItem item);
+
 // The caption given to mPopupClose at load: a tab, so that the rest is drawn
 // at the right end of the line, and a diagonal cross. It goes to the system
 // as wide characters, independent of the ANSI code page.

@@ -56,9 +56,9 @@ void RaiseAmongSiblings(HWND control) {
 
 } // namespace
 
-PositionWindow::PositionWindow(PositionOwner& owner, std::wstring_view trademarks, std::wstring_view menuCaption)
+PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
     : owner_(owner),
-      title_(std::wstring(trademarks) + L" - " + StripMnemonics(menuCaption)),
+      title_(std::move(title)),
       labelFont_(ScreenTwipsPerPixel()) {
     labelFont_.SetFont(LabelFont());
     pbLang.OnPress = [this] { bDragging = true; };

@@ -39,7 +39,7 @@ public:
     // The title is the version record's trademark text, " - ", and the
     // caption of the menu item that opens the dialog as plain text. The owner
     // must outlive this object.
-    PositionWindow(PositionOwner& owner, std::wstring_view trademarks, std::wstring_view menuCaption);
+    PositionWindow(PositionOwner& owner, std::wstring title);
     // Ending with the program: the window goes without handing anything back.
     ~PositionWindow() override;
 

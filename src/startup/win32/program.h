@@ -69,7 +69,7 @@ private:
     Startup startup_{aboutMode_, process_, registry_, store_, *this};
     AboutWindow fwAbout{aboutMode_, startup_, store_, shell_, version_};
     // Owned by the indicator, which it hands the offset back to.
-    PositionWindow fwPos{fwMain, version_.LegalTrademarks, DesignOf(PopupItem::Position).caption};
+    PositionWindow fwPos{fwMain, MenuDialogTitle(version_.LegalTrademarks, PopupItem::Position)};
 
     IndicatorForCommands indicatorForCommands_{fwMain};
     MenuForCommands menuForCommands_{fwMenu};

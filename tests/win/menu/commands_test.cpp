@@ -177,7 +177,7 @@ protected:
     NoShell shell;
     std::int32_t aboutMode = about_mode::kFirstRun;
     AboutWindow fwAbout{aboutMode, startup, store, shell, process.version};
-    PositionWindow fwPos{fwMain, L"Morvane3\u2122", DesignOf(PopupItem::Position).caption};
+    PositionWindow fwPos{fwMain, MenuDialogTitle(L"Morvane3\u2122", PopupItem::Position)};
     IndicatorForCommands indicator{fwMain};
     MenuForCommands menu{fwMenu};
     DialogsForCommands dialogs{fwAbout, fwPos};

@@ -144,7 +144,7 @@ protected:
     }
 
     FakeIndicator indicator;
-    PositionWindow dialog{indicator, L"Morvane3\u2122", L"Set &Position..."};
+    PositionWindow dialog{indicator, L"Morvane3\u2122 - Set Position"};
 };
 
 TEST_F(PositionWindowTest, CommonCursorSizeIsLaidOutAsTheWorkedExample) {
