@@ -202,8 +202,10 @@ e2e_scenario menu_about 90 scenario_menu_about
 scenario_menu_quit() {
   cmd_start "[Main]" "Margin=3" "BackColor=E0FFFF" "[Font]" "Name=Tahoma" || return
   cp "$APP_DIR/Morvane3.dat" "$E2E_SCENARIO_DIR/settings-before.dat"
+  e2e_shot before-quit
   cmd_choose "quit" 420 300 q
   e2e_check "quit ends the program" e2e_wait_until 10 e2e_ended "$APP_PID"
+  e2e_shot after-quit
   e2e_check "no window of the program is left" e2e_wait_until 5 e2e_not e2e_app_windows
   e2e_check "the settings file is unchanged byte for byte" \
     cmp -s "$E2E_SCENARIO_DIR/settings-before.dat" "$APP_DIR/Morvane3.dat"
