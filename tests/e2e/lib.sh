@@ -88,11 +88,12 @@ e2e_start_display() {
 }
 
 # A prefix of our own for the run: a copy of the one scripts/wine-env.sh
-# prepares when it exists (quick), else a new one with Wine's Tahoma.
+# prepared (the caller's WINEPREFIX) when it exists (quick), else a new one
+# with Wine's Tahoma.
 e2e_prepare_prefix() {
+  local shared="${WINEPREFIX:-$E2E_ROOT/build/wineprefix}"
   export WINEPREFIX="$E2E_OUT/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   rm -rf "$WINEPREFIX"
-  local shared="$E2E_ROOT/build/wineprefix"
   if [[ -f "$shared/system.reg" ]]; then
     mkdir -p "$WINEPREFIX"
     # The shared prefix may be in use meanwhile: a file that changes is taken as it is.
