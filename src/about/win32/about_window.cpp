@@ -125,7 +125,7 @@ bool AboutWindow::Load() {
     // Centred on the screen at the designed size.
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
-    WindowSpec design;
+    WindowDesign design;
     design.className = kAboutClassName;
     design.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     design.style = kDialogStyle;

@@ -55,13 +55,13 @@ MainWindow::MainWindow(const SettingsStore& store, const ProcessFacts& process, 
 
 void MainWindow::Load() {
     if (IsLoaded()) return;
-    WindowSpec spec;
-    spec.className = kIndicatorClassName;
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    spec.width = kDesignWidthPixels;
-    spec.height = kDesignHeightPixels;
-    if (!Create(spec)) return;
+    WindowDesign design;
+    design.className = kIndicatorClassName;
+    design.style = WS_POPUP;
+    design.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    design.width = kDesignWidthPixels;
+    design.height = kDesignHeightPixels;
+    if (!Create(design)) return;
 
     IndicatorSettings settings = LoadIndicatorSettings(store_, process_, input_, IndicatorDesignFont());
     SetTag(std::move(settings.settingsPath));

@@ -32,11 +32,11 @@ MenuWindow::MenuWindow(const RegistryAccess& registry, AutostartEntry autostart)
     : registry_(registry), autostart_(std::move(autostart)) {}
 
 bool MenuWindow::Load() {
-    WindowSpec spec;
-    spec.className = kMenuClassName;
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    if (!Create(spec)) return false;
+    WindowDesign design;
+    design.className = kMenuClassName;
+    design.style = WS_POPUP;
+    design.exStyle = WS_EX_TOOLWINDOW;
+    if (!Create(design)) return false;
 
     // From here the window owns the bar and destroys it with itself.
     UniqueMenu bar = BuildDesignedMenuBar();

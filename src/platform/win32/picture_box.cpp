@@ -3,7 +3,7 @@
 namespace morvane::win32 {
 
 bool PictureBox::Load(HWND parent, int childId, bool sunkenBorder) {
-    WindowSpec design;
+    WindowDesign design;
     design.className = kPictureBoxClassName;
     design.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     design.exStyle = sunkenBorder ? WS_EX_CLIENTEDGE : 0;

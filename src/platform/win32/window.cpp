@@ -16,18 +16,18 @@ HINSTANCE ProgramInstance() {
 
 // A class is registered once per process; the system remembers it, so the
 // check needs no state of ours.
-bool EnsureClassRegistered(const WindowSpec& spec, WNDPROC procedure) {
+bool EnsureClassRegistered(const WindowDesign& design, WNDPROC procedure) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(ProgramInstance(), spec.className, &existing)) return true;
+    if (GetClassInfoExW(ProgramInstance(), design.className, &existing)) return true;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = spec.classStyle;
+    windowClass.style = design.classStyle;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = ProgramInstance();
-    windowClass.hCursor = spec.cursor ? spec.cursor : LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = spec.background;
-    windowClass.lpszClassName = spec.className;
+    windowClass.hCursor = design.cursor ? design.cursor : LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = design.background;
+    windowClass.lpszClassName = design.className;
     return RegisterClassExW(&windowClass) != 0;
 }
 
@@ -42,11 +42,11 @@ Window::~Window() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-bool Window::Create(const WindowSpec& spec) {
-    if (hwnd_ || !EnsureClassRegistered(spec, &Window::Procedure)) return false;
-    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
-    CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, spec.left, spec.top, spec.width,
-                    spec.height, spec.parent, (spec.style & WS_CHILD) ? menuOrId : nullptr, ProgramInstance(), this);
+bool Window::Create(const WindowDesign& design) {
+    if (hwnd_ || !EnsureClassRegistered(design, &Window::Procedure)) return false;
+    const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.childId));
+    CreateWindowExW(design.exStyle, design.className, design.caption, design.style, design.left, design.top, design.width,
+                    design.height, design.parent, (design.style & WS_CHILD) ? menuOrId : nullptr, ProgramInstance(), this);
     if (!hwnd_) return false;
     for (Timer* timer : timers_) timer->OwnerLoaded();
     return true;

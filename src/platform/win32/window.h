@@ -15,7 +15,7 @@ namespace morvane::win32 {
 class Timer;
 
 // What a window's class and window are made of.
-struct WindowSpec {
+struct WindowDesign {
     const wchar_t* className = nullptr;  // registered on first use
     UINT classStyle = 0;
     HBRUSH background = nullptr;  // not owned: a stock brush or a system colour + 1
@@ -80,7 +80,7 @@ protected:
     // Registers the class when it is not registered yet and creates the
     // window; the enabled timers start. False when the window already exists
     // or could not be made.
-    bool Create(const WindowSpec& spec);
+    bool Create(const WindowDesign& design);
 
     // Every message of the window. The base routes WM_TIMER to the window's
     // timers and leaves the rest to DefWindowProc; overrides pass on what they

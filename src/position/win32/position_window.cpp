@@ -75,7 +75,7 @@ bool PositionWindow::Load() {
     if (IsLoaded()) return true;
     bDragging = false;
 
-    WindowSpec design;
+    WindowDesign design;
     design.className = kPositionClassName;
     design.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     design.style = kDialogStyle;

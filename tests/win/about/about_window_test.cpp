@@ -58,10 +58,10 @@ class Inspector : public Window {
 public:
     std::function<void()> step;
     bool Load() {
-        WindowSpec spec;
-        spec.className = L"Morvane3AboutTestInspector";
-        spec.style = WS_OVERLAPPED;
-        return Create(spec);
+        WindowDesign design;
+        design.className = L"Morvane3AboutTestInspector";
+        design.style = WS_OVERLAPPED;
+        return Create(design);
     }
     void PostStep() { PostMessageW(hWnd(), WM_APP, 0, 0); }
 

@@ -11,25 +11,25 @@ namespace morvane::win32::test_support {
 class TestWindow : public Window {
 public:
     bool LoadTopLevel(DWORD style = WS_OVERLAPPEDWINDOW) {
-        WindowSpec spec;
-        spec.className = L"Morvane3TestWindow";
-        spec.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        spec.style = style;
-        spec.left = 40;
-        spec.top = 50;
-        spec.width = 200;
-        spec.height = 150;
-        return Create(spec);
+        WindowDesign design;
+        design.className = L"Morvane3TestWindow";
+        design.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        design.style = style;
+        design.left = 40;
+        design.top = 50;
+        design.width = 200;
+        design.height = 150;
+        return Create(design);
     }
     bool LoadChild(const Window& parent) {
-        WindowSpec spec;
-        spec.className = L"Morvane3TestChild";
-        spec.style = WS_CHILD | WS_VISIBLE;
-        spec.parent = parent.hWnd();
-        spec.childId = 7;
-        spec.width = 20;
-        spec.height = 20;
-        return Create(spec);
+        WindowDesign design;
+        design.className = L"Morvane3TestChild";
+        design.style = WS_CHILD | WS_VISIBLE;
+        design.parent = parent.hWnd();
+        design.childId = 7;
+        design.width = 20;
+        design.height = 20;
+        return Create(design);
     }
 
     int positionChanges = 0;  // WM_WINDOWPOSCHANGING received

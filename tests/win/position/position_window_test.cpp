@@ -18,11 +18,11 @@ namespace {
 class FakeIndicator : public Window, public PositionOwner {
 public:
     bool Load() {
-        WindowSpec spec;
-        spec.className = L"Morvane3PositionTestIndicator";
-        spec.style = WS_POPUP;
-        spec.exStyle = WS_EX_TOOLWINDOW;
-        if (!Create(spec)) return false;
+        WindowDesign design;
+        design.className = L"Morvane3PositionTestIndicator";
+        design.style = WS_POPUP;
+        design.exStyle = WS_EX_TOOLWINDOW;
+        if (!Create(design)) return false;
         SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
         return true;
     }
