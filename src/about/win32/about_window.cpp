@@ -7,6 +7,8 @@
 #include "about/site_hover.h"
 #include "about/win32/keyed_bitmap.h"
 #include "platform/twips.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/dialog_keys.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/screen_metrics.h"
 #include "resources/resource_ids.h"
@@ -27,15 +29,6 @@ StdFont TextDesignFont() {
     font.Weight = 400;
     font.Charset = 204;
     return font;
-}
-
-HINSTANCE ProgramInstance() {
-    return GetModuleHandleW(nullptr);
-}
-
-HWND CreateControl(const wchar_t* className, std::wstring_view caption, DWORD style, HWND parent, int id) {
-    return CreateWindowExW(0, className, std::wstring(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
 }
 
 int PixelsX(double twips) {
@@ -313,16 +306,7 @@ void AboutWindow::EnterPressed() {
 }
 
 bool AboutWindow::PreTranslateMessage(MSG& message) {
-    if (!IsLoaded() || !message.hwnd || (message.hwnd != hWnd() && !IsChild(hWnd(), message.hwnd))) return false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-        EnterPressed();
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-        Close();
-        return true;
-    }
-    return IsDialogMessageW(hWnd(), &message) != 0;
+    return IsLoaded() && TranslateDialogKeys(hWnd(), message, [this] { EnterPressed(); }, [this] { Close(); });
 }
 
 void AboutWindow::DisableOtherWindows() {

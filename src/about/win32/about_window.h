@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "about/about_host.h"
-#include "about/win32/button_bar.h"
 #include "about/win32/site_link.h"
 #include "platform/shell.h"
 #include "platform/version_record.h"
+#include "platform/win32/button_bar.h"
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"

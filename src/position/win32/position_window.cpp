@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "platform/twips.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/dialog_keys.h"
 #include "platform/win32/screen_metrics.h"
 #include "position/position_choice.h"
 #include "services/utilities.h"
@@ -33,12 +35,6 @@ StdFont LabelFont() {
     font.Weight = 400;
     font.Charset = 204;  // Cyrillic
     return font;
-}
-
-HWND CreateControl(const wchar_t* className, std::wstring_view caption, DWORD style, HWND parent, int id) {
-    return CreateWindowExW(0, className, std::wstring(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                           nullptr);
 }
 
 void Place(HWND control, const PositionRect& r) {
@@ -227,16 +223,7 @@ void PositionWindow::EnterPressed() {
 }
 
 bool PositionWindow::PreTranslateMessage(MSG& message) {
-    if (!IsLoaded() || !message.hwnd || (message.hwnd != hWnd() && !IsChild(hWnd(), message.hwnd))) return false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-        EnterPressed();
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-        Unload();
-        return true;
-    }
-    return IsDialogMessageW(hWnd(), &message) != 0;
+    return IsLoaded() && TranslateDialogKeys(hWnd(), message, [this] { EnterPressed(); }, [this] { Unload(); });
 }
 
 LRESULT PositionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "about/win32/button_bar.h"
+#include "platform/win32/button_bar.h"
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/window.h"

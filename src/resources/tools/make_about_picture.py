@@ -11,8 +11,8 @@ Standard library only:  python3 make_about_picture.py [output.bmp]
 """
 import math
 import struct
-import sys
-from pathlib import Path
+
+from pixel_canvas import capsule, output_path, rounded_rect, text_marks
 
 WIDTH, HEIGHT = 210, 90
 SAMPLES = 4
@@ -34,17 +34,6 @@ GLYPHS = {
     "f": ["..##", ".#..", "####", ".#..", ".#..", ".#..", ".#.."],
     "t": [".#..", ".#..", "####", ".#..", ".#..", ".#..", "..##"],
 }
-
-
-def rounded_rect(left, top, right, bottom, radius):
-    """Inside test of a rectangle with round corners (continuous coordinates)."""
-    def inside(x, y):
-        if not (left <= x <= right and top <= y <= bottom):
-            return False
-        cx = min(max(x, left + radius), right - radius)
-        cy = min(max(y, top + radius), bottom - radius)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
-    return inside
 
 
 def inset(left, top, right, bottom, radius, by):
@@ -111,15 +100,9 @@ class Canvas:
 
 
 def draw_text(canvas, text, left, top, scale, colour):
-    x = left
-    for letter in text:
-        glyph = GLYPHS[letter]
-        for row, line in enumerate(glyph):
-            for column, mark in enumerate(line):
-                if mark == "#":
-                    px, py = x + column * scale, top + row * scale
-                    canvas.paint(rect(px, py, px + scale, py + scale), colour, (px, py, px + scale, py + scale))
-        x += (len(glyph[0]) + 1) * scale
+    for column, row in text_marks(GLYPHS, text):
+        px, py = left + column * scale, top + row * scale
+        canvas.paint(rect(px, py, px + scale, py + scale), colour, (px, py, px + scale, py + scale))
 
 
 def text_width(text, scale):
@@ -171,20 +154,8 @@ def draw_mouse(canvas):
             x2 = middle_x + side * 17
             y1 = top + 19 + dy * 0.6
             y2 = top + 19 + dy * 1.3
-            canvas.paint(line(x1, y1, x2, y2, 1.1), HIGHLIGHT, (min(x1, x2) - 2, min(y1, y2) - 2,
-                                                                 max(x1, x2) + 2, max(y1, y2) + 2))
-
-
-def line(x1, y1, x2, y2, half_width):
-    """A stroke with round ends."""
-    dx, dy = x2 - x1, y2 - y1
-    length2 = dx * dx + dy * dy
-
-    def inside(x, y):
-        t = max(0.0, min(1.0, ((x - x1) * dx + (y - y1) * dy) / length2))
-        px, py = x1 + t * dx, y1 + t * dy
-        return (x - px) ** 2 + (y - py) ** 2 <= half_width ** 2
-    return inside
+            canvas.paint(capsule(x1, y1, x2, y2, 1.1), HIGHLIGHT, (min(x1, x2) - 2, min(y1, y2) - 2,
+                                                                    max(x1, x2) + 2, max(y1, y2) + 2))
 
 
 def bmp_file(rows):
@@ -202,8 +173,7 @@ def bmp_file(rows):
 
 
 def main():
-    target = (Path(sys.argv[1]) if len(sys.argv) > 1
-              else Path(__file__).resolve().parent.parent / "about_picture.bmp")
+    target = output_path("about_picture.bmp")
     canvas = Canvas()
     draw_shift_key(canvas)
     draw_plus(canvas)

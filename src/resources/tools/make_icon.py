@@ -7,8 +7,8 @@ The picture is drawn on a 16 x 16 grid and scaled by whole numbers to 16, 32,
 Standard library only:  python3 make_icon.py [output.ico]
 """
 import struct
-import sys
-from pathlib import Path
+
+from pixel_canvas import output_path, text_marks
 
 GRID = 16
 SIZES = (16, 32, 48, 64)
@@ -44,14 +44,8 @@ def draw_grid():
 
     fill(2, 1, 3, 15, BLACK)        # the text-cursor bar
     fill(6, 6, 15, 15, DARK_BLUE)   # the square
-    x = 7
-    for letter in "EN":
-        glyph = GLYPHS[letter]
-        for row, line in enumerate(glyph):
-            for column, mark in enumerate(line):
-                if mark == "#":
-                    grid[8 + row][x + column] = WHITE
-        x += len(glyph[0]) + 1
+    for column, row in text_marks(GLYPHS, "EN"):
+        grid[8 + row][7 + column] = WHITE
     return grid
 
 
@@ -88,7 +82,7 @@ def icon_file(grid):
 
 
 def main():
-    target = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "Morvane3.ico"
+    target = output_path("Morvane3.ico")
     target.write_bytes(icon_file(draw_grid()))
     print(f"wrote {target}")
 

@@ -9,33 +9,12 @@ is a monochrome cursor: a 1-bit image and its AND mask.
 Standard library only:  python3 make_site_hand.py [output.cur]
 """
 import struct
-import sys
-from pathlib import Path
+
+from pixel_canvas import capsule, output_path, rounded_rect
 
 SIZE = 32
 HOT_SPOT = (13, 5)
 OUTSIDE, BLACK, WHITE = 0, 1, 2
-
-
-def capsule(x1, y1, x2, y2, radius):
-    """A stroke with round ends from (x1, y1) to (x2, y2)."""
-    dx, dy = x2 - x1, y2 - y1
-    length2 = dx * dx + dy * dy or 1
-
-    def inside(x, y):
-        t = max(0.0, min(1.0, ((x - x1) * dx + (y - y1) * dy) / length2))
-        return (x - x1 - t * dx) ** 2 + (y - y1 - t * dy) ** 2 <= radius ** 2
-    return inside
-
-
-def rounded_rect(left, top, right, bottom, radius):
-    def inside(x, y):
-        if not (left <= x <= right and top <= y <= bottom):
-            return False
-        cx = min(max(x, left + radius), right - radius)
-        cy = min(max(y, top + radius), bottom - radius)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
-    return inside
 
 
 # The index finger is 5 pixels wide (x 11 to 15) with its tip on row 5; the
@@ -91,8 +70,7 @@ def cursor_file(grid):
 
 
 def main():
-    target = (Path(sys.argv[1]) if len(sys.argv) > 1
-              else Path(__file__).resolve().parent.parent / "site_hand.cur")
+    target = output_path("site_hand.cur")
     grid = draw()
     assert grid[HOT_SPOT[1]][HOT_SPOT[0]] == BLACK, "the hot spot must lie on the fingertip"
     target.write_bytes(cursor_file(grid))

@@ -14,9 +14,16 @@
 #include "platform/win32/process_facts_win32.h"
 #include "platform/win32/profile_files_win32.h"
 #include "platform/win32/screen_metrics.h"
+#include "win/support/control_queries.h"
 
 namespace morvane::win32 {
 namespace {
+
+using test_support::ClientSize;
+using test_support::ExpectPlace;
+using test_support::PlaceOf;
+using test_support::TextOf;
+using test_support::VisibleFlag;
 
 namespace fs = std::filesystem;
 
@@ -79,38 +86,6 @@ protected:
 HINSTANCE ProgramResources() {
     const fs::path program = fs::path(ModulePath(nullptr)).parent_path() / L"Morvane3.exe";
     return LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-}
-
-// A control's rectangle in pixels, relative to its parent's client area.
-RECT PlaceOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void ExpectPlace(HWND control, int left, int top, int width, int height, const char* name) {
-    const RECT r = PlaceOf(control);
-    EXPECT_EQ(r.left, left) << name;
-    EXPECT_EQ(r.top, top) << name;
-    EXPECT_EQ(r.right - r.left, width) << name;
-    EXPECT_EQ(r.bottom - r.top, height) << name;
-}
-
-SIZE ClientSize(HWND window) {
-    RECT r{};
-    GetClientRect(window, &r);
-    return {r.right, r.bottom};
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-bool VisibleFlag(HWND control) {
-    return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 class AboutWindowTest : public ::testing::Test {

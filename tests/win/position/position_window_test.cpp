@@ -9,9 +9,15 @@
 
 #include "indicator/win32/paint_cursor.h"
 #include "platform/win32/screen_metrics.h"
+#include "win/support/control_queries.h"
 
 namespace morvane::win32 {
 namespace {
+
+using test_support::ClientSize;
+using test_support::ExpectPlace;
+using test_support::PlaceOf;
+using test_support::TextOf;
 
 // The indicator window as the dialog sees it: a hidden window of the test
 // that paints "EN" like the indicator and records what it is handed back.
@@ -60,34 +66,6 @@ public:
     int returns = 0;
     std::optional<PositionOffsets> offsetsReturned;
 };
-
-// A control's rectangle in pixels, relative to its parent's client area.
-RECT PlaceOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void ExpectPlace(HWND control, int left, int top, int width, int height, const char* name) {
-    const RECT r = PlaceOf(control);
-    EXPECT_EQ(r.left, left) << name;
-    EXPECT_EQ(r.top, top) << name;
-    EXPECT_EQ(r.right - r.left, width) << name;
-    EXPECT_EQ(r.bottom - r.top, height) << name;
-}
-
-SIZE ClientSize(HWND window) {
-    RECT r{};
-    GetClientRect(window, &r);
-    return {r.right, r.bottom};
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 LPARAM PointParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));

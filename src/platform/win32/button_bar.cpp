@@ -1,4 +1,4 @@
-#include "about/win32/button_bar.h"
+#include "platform/win32/button_bar.h"
 
 namespace morvane::win32 {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The about dialog's button bar (pbBar): a picture box in the menu colour
+// A dialog's button bar (pbBar): a picture box in the menu colour
 // that holds the push buttons. Their notifications go on to the dialog, and
 // themed buttons get the bar's picture behind their rounded corners.
 #include <windows.h>
