@@ -33,7 +33,7 @@ public:
     // zPaintCursor: drawn anew with the code shown, and sized to it.
     virtual void Repaint() = 0;
     // Moves the window's top-left corner there and keeps it above every other
-    // window, without activating it.
+    // window, without activating it. Always follows Geometry in the same tick.
     virtual void PlaceOnTop(ScreenPoint topLeft) = 0;
 };
 

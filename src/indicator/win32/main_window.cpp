@@ -21,12 +21,13 @@ public:
     bool IsShown() const override { return window_.Visible(); }
     WindowId Id() const override { return reinterpret_cast<WindowId>(window_.hWnd()); }
 
+    // Read after any repaint and before placing; PlaceOnTop reuses the
+    // rectangle, so a tick reads it once.
     IndicatorGeometry Geometry() const override {
-        RECT rect{};
-        GetWindowRect(window_.hWnd(), &rect);
+        GetWindowRect(window_.hWnd(), &rect_);
         const TwipsPerPixel twips = ScreenTwipsPerPixel();
-        return {twips, TwipsFromPixels(rect.right - rect.left, twips.x),
-                TwipsFromPixels(rect.bottom - rect.top, twips.y)};
+        return {twips, TwipsFromPixels(rect_.right - rect_.left, twips.x),
+                TwipsFromPixels(rect_.bottom - rect_.top, twips.y)};
     }
 
     void Repaint() override { window_.zPaintCursor(); }
@@ -36,9 +37,7 @@ public:
     // keeps the keyboard focus.
     void PlaceOnTop(ScreenPoint topLeft) override {
         const HWND window = window_.hWnd();
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        const bool moved = rect.left != topLeft.x || rect.top != topLeft.y;
+        const bool moved = rect_.left != topLeft.x || rect_.top != topLeft.y;
         if (!moved && GetTopWindow(nullptr) == window) return;
         SetWindowPos(window, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -46,6 +45,7 @@ public:
 
 private:
     MainWindow& window_;
+    mutable RECT rect_{};
 };
 
 } // namespace

@@ -16,12 +16,17 @@ double TwipsPerPixel(int capability) {
 
 } // namespace
 
+// The program is system-DPI aware: the screen's DPI is fixed for the life of
+// the process, so it is read once rather than on every tick that places the
+// indicator.
 double TwipsPerPixelX() {
-    return TwipsPerPixel(LOGPIXELSX);
+    static const double twips = TwipsPerPixel(LOGPIXELSX);
+    return twips;
 }
 
 double TwipsPerPixelY() {
-    return TwipsPerPixel(LOGPIXELSY);
+    static const double twips = TwipsPerPixel(LOGPIXELSY);
+    return twips;
 }
 
 double ScreenWidth() {
