@@ -1,14 +1,13 @@
 #include "startup/win32/program.h"
 
 #include "platform/win32/message_loop.h"
-#include "services/autostart_entry.h"
 
 namespace morvane::win32 {
 
 Program::Program()
-    : fwMenu(registry_, AutostartEntryOf(process_)),
+    : fwMenu(registry_, autostart_),
       commands_({indicatorForCommands_, menuForCommands_, dialogsForCommands_},
-                {pickers_, ansi_, store_, registry_, AutostartEntryOf(process_)}, aboutMode_,
+                {pickers_, ansi_, store_, registry_, autostart_}, aboutMode_,
                 version_.LegalTrademarks) {
     fwMain.SetControlMenu(&fwMenu);
     fwMenu.SetCommands(&commands_);

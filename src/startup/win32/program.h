@@ -12,6 +12,7 @@
 #include "menu/win32/command_windows_win32.h"
 #include "menu/win32/menu_window.h"
 #include "platform/version_record.h"
+#include "services/autostart_entry.h"
 #include "platform/win32/ansi_code_page_win32.h"
 #include "platform/win32/common_dialogs_win32.h"
 #include "platform/win32/input_cursor_win32.h"
@@ -52,6 +53,7 @@ private:
     // held until the program object goes.
     const Win32ProcessFacts process_;
     const VersionRecord version_{process_.Version()};
+    const AutostartEntry autostart_{AutostartEntryOf(process_)};
     const Win32AnsiCodePage ansi_;
     Win32Registry registryCalls_{ansi_};
     const RegistryAccess registry_{registryCalls_, ansi_};
