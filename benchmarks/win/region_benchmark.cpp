@@ -85,14 +85,14 @@ bool Measure(HWND window, const Shape& shape) {
     const Colour transparent = surface.BackColor();
 
     const UniqueRegion perPixel(PerPixelRegion(window, picture, transparent));
-    const UniqueRegion oneRead(RegionFromPicture(window, picture, transparent, true));
+    const UniqueRegion oneRead(RegionFromPicture(window, picture, transparent));
     const bool equal = EqualRgn(perPixel.get(), oneRead.get()) != FALSE;
     const std::size_t rectangles = (GetRegionData(oneRead.get(), 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT);
 
     const double slow =
         MedianMicroseconds(shape.runs, [&] { const UniqueRegion r(PerPixelRegion(window, picture, transparent)); });
     const double fast = MedianMicroseconds(
-        shape.runs, [&] { const UniqueRegion r(RegionFromPicture(window, picture, transparent, true)); });
+        shape.runs, [&] { const UniqueRegion r(RegionFromPicture(window, picture, transparent)); });
 
     std::printf("%-22s %4d x %-4d px  %5lu rectangles  regions equal: %s\n", shape.name, surface.WidthPixels(),
                 surface.HeightPixels(), static_cast<unsigned long>(rectangles), equal ? "yes" : "NO");

@@ -1,7 +1,5 @@
 #include "about/about_content.h"
 
-#include "about/about_host.h"
-#include "menu/control_menu_items.h"
 #include "services/utilities.h"
 
 namespace morvane {
@@ -45,42 +43,44 @@ std::wstring HintText() {
 
 } // namespace
 
-AboutContent ContentOf(std::int32_t aboutMode) {
-    switch (aboutMode) {
-    case about_mode::kAbout:
+AboutContent ContentOf(AboutMode mode) {
+    switch (mode) {
+    case AboutMode::About:
         return AboutContent::About;
-    case about_mode::kHint:
+    case AboutMode::Hint:
         return AboutContent::Hint;
-    default:
-        return AboutContent::Introduction;
+    case AboutMode::FirstRun:
+    case AboutMode::Help:
+        break;
     }
+    return AboutContent::Introduction;
 }
 
-AboutControlsShown ControlsShownIn(std::int32_t aboutMode) {
-    return {.checkBox = aboutMode == about_mode::kHint,
-            .siteLink = aboutMode == about_mode::kAbout,
-            .picture = aboutMode == about_mode::kFirstRun || aboutMode == about_mode::kHelp,
-            .yesButton = aboutMode == about_mode::kFirstRun};
+AboutControlsShown ControlsShownIn(AboutMode mode) {
+    return {.checkBox = mode == AboutMode::Hint,
+            .siteLink = mode == AboutMode::About,
+            .picture = mode == AboutMode::FirstRun || mode == AboutMode::Help,
+            .yesButton = mode == AboutMode::FirstRun};
 }
 
-std::wstring_view NoButtonCaption(std::int32_t aboutMode) {
-    return aboutMode == about_mode::kFirstRun ? kNoCaption : kOkCaption;
+std::wstring_view NoButtonCaption(AboutMode mode) {
+    return mode == AboutMode::FirstRun ? kNoCaption : kOkCaption;
 }
 
-std::wstring AboutTitle(std::int32_t aboutMode, const VersionRecord& version) {
-    switch (ContentOf(aboutMode)) {
+std::wstring AboutTitle(AboutMode mode, const VersionRecord& version, const AboutMenuTitles& menuTitles) {
+    switch (ContentOf(mode)) {
     case AboutContent::About:
-        return MenuDialogTitle(version.LegalTrademarks, PopupItem::About);
+        return menuTitles.about;
     case AboutContent::Hint:
-        return MenuDialogTitle(version.LegalTrademarks, PopupItem::Transparent);
+        return menuTitles.hint;
     case AboutContent::Introduction:
         break;
     }
     return version.LegalTrademarks;
 }
 
-std::wstring AboutText(std::int32_t aboutMode, const VersionRecord& version) {
-    switch (ContentOf(aboutMode)) {
+std::wstring AboutText(AboutMode mode, const VersionRecord& version) {
+    switch (ContentOf(mode)) {
     case AboutContent::About:
         return AboutModeText(version);
     case AboutContent::Hint:

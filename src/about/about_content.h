@@ -1,10 +1,10 @@
 #pragma once
 // What the about dialog says and shows in each AboutMode: its title, the text
 // of tbAbout, the link, the captions and which controls are visible.
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "about/about_host.h"
 #include "platform/version_record.h"
 
 namespace morvane {
@@ -14,10 +14,9 @@ inline constexpr std::wstring_view kNoCaption = L"&No";
 inline constexpr std::wstring_view kOkCaption = L"&OK";
 inline constexpr std::wstring_view kSilentCaption = L"&Do not display this message again";
 
-// The three contents: first run and help share one; a mode outside 1 to 4
-// shows that one as well.
+// The three contents: first run and help share one.
 enum class AboutContent { Introduction, About, Hint };
-AboutContent ContentOf(std::int32_t aboutMode);
+AboutContent ContentOf(AboutMode mode);
 
 struct AboutControlsShown {
     bool checkBox = false;   // chAbout, hint mode only
@@ -25,18 +24,24 @@ struct AboutControlsShown {
     bool picture = false;    // pbAbout, first-run and help modes
     bool yesButton = false;  // bbYes, first-run mode only
 };
-AboutControlsShown ControlsShownIn(std::int32_t aboutMode);
+AboutControlsShown ControlsShownIn(AboutMode mode);
 
 // "&No" in first-run mode, "&OK" in every other.
-std::wstring_view NoButtonCaption(std::int32_t aboutMode);
+std::wstring_view NoButtonCaption(AboutMode mode);
 
-// The short name (the version record's trademark text), followed in about
-// and hint modes by " - " and the plain caption of the menu item that opens
-// the dialog.
-std::wstring AboutTitle(std::int32_t aboutMode, const VersionRecord& version);
+// The titles of the modes the control menu opens: the short name, " - " and
+// the plain caption of the menu item that opens the dialog.
+struct AboutMenuTitles {
+    std::wstring about;
+    std::wstring hint;
+};
+
+// The short name (the version record's trademark text) in first-run and help
+// modes, the menu's title in about and hint modes.
+std::wstring AboutTitle(AboutMode mode, const VersionRecord& version, const AboutMenuTitles& menuTitles);
 
 // The text of tbAbout; lines end with CR LF.
-std::wstring AboutText(std::int32_t aboutMode, const VersionRecord& version);
+std::wstring AboutText(AboutMode mode, const VersionRecord& version);
 
 // The maker's web-site address: the comment up to its first ", ", or the
 // whole comment when it has none.

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "indicator/paint_layout.h"
+#include "about/about_host.h"
+#include "platform/fixed_number.h"
+#include "platform/twips.h"
 
 namespace morvane {
 
@@ -53,7 +55,7 @@ struct AboutLoadSizes {
 AboutLoadSizes AboutSizesAtLoad(TwipsPerPixel twips);
 
 struct AboutLayoutInput {
-    std::int32_t aboutMode = 1;
+    AboutMode aboutMode = AboutMode::FirstRun;
     TwipsPerPixel twips;
     double frameWidth = 0;   // the window's outer width minus its client width
     double frameHeight = 0;  // the same for the height

@@ -1,16 +1,15 @@
 #include "indicator/indicator_settings.h"
 
+#include "services/settings_keys.h"
 #include "services/utilities.h"
 
 namespace morvane {
 
 namespace {
 
-const std::wstring kMain = L"Main";
-
 std::int32_t ReadLimited(const SettingsStore& store, const std::wstring& file, const std::wstring& key,
                          std::int32_t defaultValue, std::int32_t low, std::int32_t high) {
-    return MinOf(MaxOf(store.IniReadNumber(file, kMain, key, defaultValue), low), high);
+    return MinOf(MaxOf(store.IniReadNumber(file, settings_key::kMain, key, defaultValue), low), high);
 }
 
 } // namespace
@@ -20,7 +19,7 @@ StdFont IndicatorDesignFont() {
     font.Name = L"Tahoma";
     font.Size = SettingsNumber::FromScaled(82500);  // 8.25 points
     font.SetBold(true);
-    font.Charset = 0;  // ANSI_CHARSET
+    font.Charset = kAnsiCharset;
     return font;
 }
 
@@ -33,12 +32,12 @@ IndicatorSettings LoadIndicatorSettings(const SettingsStore& store, const Proces
     IndicatorSettings settings;
     const std::wstring file = SettingsFilePath(process);
     settings.settingsPath = file;
-    settings.BackColor = ReadColour(store, file, kMain, L"BackColor", L"FFFFFF");
-    settings.ForeColor = ReadColour(store, file, kMain, L"ForeColor", L"0000FF");
-    settings.Font = IniReadFont(store, file, L"Font", L"", designFont);
-    settings.MARGIN_Width = ReadLimited(store, file, L"Margin", 1, 0, 9);
-    settings.POSITION_Left = ReadLimited(store, file, L"ShiftX", 0, -190, 190);
-    settings.POSITION_TOP = ReadLimited(store, file, L"ShiftY", 0, -150, 150);
+    settings.BackColor = ReadColour(store, file, settings_key::kMain, settings_key::kBackColor, L"FFFFFF");
+    settings.ForeColor = ReadColour(store, file, settings_key::kMain, settings_key::kForeColor, L"0000FF");
+    settings.Font = IniReadFont(store, file, settings_key::kFont, L"", designFont);
+    settings.MARGIN_Width = ReadLimited(store, file, settings_key::kMargin, 1, 0, 9);
+    settings.POSITION_Left = ReadLimited(store, file, settings_key::kShiftX, 0, -190, 190);
+    settings.POSITION_TOP = ReadLimited(store, file, settings_key::kShiftY, 0, -150, 150);
     const CursorSize cursor = input.SystemCursorSize();
     settings.CURSOR_Width = cursor.width;
     settings.CURSOR_Height = cursor.height;
@@ -47,8 +46,8 @@ IndicatorSettings LoadIndicatorSettings(const SettingsStore& store, const Proces
 
 void WriteIndicatorOffsets(const SettingsStore& store, const std::wstring& settingsPath, std::int32_t positionLeft,
                            std::int32_t positionTop) {
-    store.IniWriteNumber(settingsPath, kMain, L"ShiftX", positionLeft);
-    store.IniWriteNumber(settingsPath, kMain, L"ShiftY", positionTop);
+    store.IniWriteNumber(settingsPath, settings_key::kMain, settings_key::kShiftX, positionLeft);
+    store.IniWriteNumber(settingsPath, settings_key::kMain, settings_key::kShiftY, positionTop);
 }
 
 } // namespace morvane

@@ -1,14 +1,8 @@
 #include "indicator/paint_layout.h"
 
-#include "services/settings_number.h"
+#include "platform/fixed_number.h"
 
 namespace morvane {
-
-std::int64_t WholeQuotient(double dividend, double divisor) {
-    const std::int64_t whole = RoundHalfEven(divisor);
-    if (whole == 0) return 0;
-    return RoundHalfEven(dividend) / whole;
-}
 
 PaintLayout LayoutPaint(double textWidth, double textHeight, TwipsPerPixel twips, std::int32_t margin) {
     PaintLayout layout;

@@ -5,12 +5,10 @@
 // rows above and below the letters are cut off.
 #include <cstdint>
 
-namespace morvane {
+#include "platform/fixed_number.h"
+#include "platform/twips.h"
 
-struct TwipsPerPixel {
-    double x = 15;
-    double y = 15;
-};
+namespace morvane {
 
 struct PaintLayout {
     std::int64_t widthPixels = 0;
@@ -20,11 +18,6 @@ struct PaintLayout {
     double currentX = 0;  // twips, where the text starts
     double currentY = 0;  // twips; negative when the margin is below 2
 };
-
-// Whole-number division as the geometry rules use it: both operands made whole
-// (a half to the even neighbour), then the quotient truncated. A divisor that
-// is 0 once made whole gives 0.
-std::int64_t WholeQuotient(double dividend, double divisor);
 
 // textWidth / textHeight: the code's extent in the surface's font, in twips;
 // margin: pixels.

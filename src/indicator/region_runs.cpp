@@ -4,7 +4,6 @@ namespace morvane {
 
 namespace {
 constexpr Colour kColourBits = 0x00FFFFFFu;
-constexpr Colour kSystemColourFlag = 0x80000000u;
 } // namespace
 
 std::vector<PixelRect> OpaqueRuns(std::span<const Colour> pixels, int width, int height, Colour transparent) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "about/about_host.h"
 #include "pickers/font_target.h"
 #include "platform/window_id.h"
 #include "services/colour_text.h"
@@ -48,9 +49,9 @@ public:
 class CommandDialogs {
 public:
     virtual ~CommandDialogs() = default;
-    // fwAbout in the mode that AboutMode holds, modal: returns once it has
-    // closed. Its hint keeps the answer of its check box in settingsFile.
-    virtual void ShowAboutModal(const std::wstring& settingsFile) = 0;
+    // fwAbout in the given mode, modal: returns once it has closed. Its hint
+    // keeps the answer of its check box in settingsFile.
+    virtual void ShowAboutModal(AboutMode mode, const std::wstring& settingsFile) = 0;
     // fwPos, not modal, owned by fwMain: returns at once. Closing it hands
     // the offset back through fwMain's zPosition_Return. False when it could
     // not be opened, so that nothing will be handed back.

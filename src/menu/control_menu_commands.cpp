@@ -7,19 +7,13 @@
 #include "pickers/font_picker.h"
 #include "services/colour_text.h"
 #include "services/font.h"
+#include "services/settings_keys.h"
 #include "services/utilities.h"
 
 namespace morvane {
 
-namespace {
-
-const std::wstring kMain = L"Main";
-
-} // namespace
-
-ControlMenuCommands::ControlMenuCommands(CommandWindows windows, CommandServices services, std::int32_t& aboutMode,
-                                         std::wstring trademarks)
-    : windows_(windows), services_(std::move(services)), aboutMode_(aboutMode), trademarks_(std::move(trademarks)) {}
+ControlMenuCommands::ControlMenuCommands(CommandWindows windows, CommandServices services, std::wstring trademarks)
+    : windows_(windows), services_(std::move(services)), trademarks_(std::move(trademarks)) {}
 
 void ControlMenuCommands::FontClick() {
     CommandIndicator& fwMain = windows_.fwMain;
@@ -31,8 +25,8 @@ void ControlMenuCommands::FontClick() {
 
     fwMain.zPaintCursor();
     const std::wstring file = fwMain.SettingsFile();
-    WriteColour(services_.store, file, kMain, L"ForeColor", fwMain.ForeColor());
-    IniWriteFont(services_.store, file, L"Font", L"", fwMain.Font());
+    WriteColour(services_.store, file, settings_key::kMain, settings_key::kForeColor, fwMain.ForeColor());
+    IniWriteFont(services_.store, file, settings_key::kFont, L"", fwMain.Font());
 }
 
 void ControlMenuCommands::BackColorClick() {
@@ -48,7 +42,7 @@ void ControlMenuCommands::BackColorClick() {
 
     fwMain.SetBackColor(chosen);
     fwMain.zPaintCursor();
-    WriteColour(services_.store, file, kMain, L"BackColor", chosen);
+    WriteColour(services_.store, file, settings_key::kMain, settings_key::kBackColor, chosen);
 }
 
 void ControlMenuCommands::TransparentClick() {
@@ -57,13 +51,13 @@ void ControlMenuCommands::TransparentClick() {
     const std::wstring file = fwMain.SettingsFile();
     // The hint only informs: the background goes transparent whatever the
     // user answers.
-    if (!fwMenu.TransparentChecked() && services_.store.IniReadNumber(file, kMain, L"Silent", 0) == 0) {
-        ShowAboutPaused(about_mode::kHint);
+    if (!fwMenu.TransparentChecked() && services_.store.IniReadNumber(file, settings_key::kMain, settings_key::kSilent, 0) == 0) {
+        ShowAboutPaused(AboutMode::Hint);
     }
 
     const bool on = !fwMenu.TransparentChecked();
     fwMenu.SetTransparentChecked(on);
-    services_.store.IniWriteNumber(file, kMain, L"Transparent", BitOf(on));
+    services_.store.IniWriteNumber(file, settings_key::kMain, settings_key::kTransparent, BitOf(on));
     fwMain.zPaintCursor();
     // A repaint without transparency leaves the cut shape in place.
     if (!on) fwMain.RestoreFullRectangle();
@@ -88,7 +82,7 @@ void ControlMenuCommands::MarginClick(int index) {
     windows_.fwMenu.SetMarginChecked(current, false);
     windows_.fwMenu.SetMarginChecked(index, true);
     fwMain.SetMarginWidth(index);
-    services_.store.IniWriteNumber(fwMain.SettingsFile(), kMain, L"Margin", index);
+    services_.store.IniWriteNumber(fwMain.SettingsFile(), settings_key::kMain, settings_key::kMargin, index);
     fwMain.zPaintCursor();
 }
 
@@ -101,7 +95,7 @@ void ControlMenuCommands::StartClick() {
 }
 
 void ControlMenuCommands::AboutClick() {
-    ShowAboutPaused(about_mode::kAbout);
+    ShowAboutPaused(AboutMode::About);
 }
 
 void ControlMenuCommands::ExitClick() {
@@ -109,12 +103,11 @@ void ControlMenuCommands::ExitClick() {
     windows_.fwMain.Unload();
 }
 
-void ControlMenuCommands::ShowAboutPaused(std::int32_t mode) {
+void ControlMenuCommands::ShowAboutPaused(AboutMode mode) {
     CommandIndicator& fwMain = windows_.fwMain;
-    aboutMode_ = mode;
     fwMain.SetTimerEnabled(false);
     fwMain.SetVisible(false);
-    windows_.dialogs.ShowAboutModal(fwMain.SettingsFile());
+    windows_.dialogs.ShowAboutModal(mode, fwMain.SettingsFile());
     fwMain.SetVisible(true);
     fwMain.SetTimerEnabled(true);
 }

@@ -33,10 +33,9 @@ struct CommandServices {
 
 class ControlMenuCommands final : public MenuCommands {
 public:
-    // aboutMode is the program-wide AboutMode; trademarks the version
-    // record's trademark text. Everything referred to must outlive this object.
-    ControlMenuCommands(CommandWindows windows, CommandServices services, std::int32_t& aboutMode,
-                        std::wstring trademarks);
+    // trademarks: the version record's trademark text. Everything referred
+    // to must outlive this object.
+    ControlMenuCommands(CommandWindows windows, CommandServices services, std::wstring trademarks);
 
     // Font and text colour; written only when the dialog is confirmed.
     void FontClick() override;
@@ -57,11 +56,10 @@ public:
 
 private:
     // fwAbout in the given mode, with the indicator hidden and its timer off.
-    void ShowAboutPaused(std::int32_t mode);
+    void ShowAboutPaused(AboutMode mode);
 
     CommandWindows windows_;
     CommandServices services_;
-    std::int32_t& aboutMode_;
     std::wstring trademarks_;
 };
 

@@ -13,7 +13,6 @@ namespace morvane {
 namespace {
 
 constexpr std::int32_t kPointsPerInch = 72;
-constexpr std::int32_t kBoldWeight = 700;
 
 bool IsHighSurrogate(wchar_t c) {
     return c >= 0xD800 && c <= 0xDBFF;

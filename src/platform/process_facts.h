@@ -15,8 +15,6 @@ public:
     virtual std::wstring ExecutableDirectory() const = 0;
     // The executable's file name without its extension.
     virtual std::wstring ExecutableBaseName() const = 0;
-    // The executable's full path as the system reports it.
-    virtual std::wstring ExecutablePath() const = 0;
     // True when another copy of the program was already running when this
     // one started.
     virtual bool AnotherInstanceRunning() const = 0;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "services/settings_number.h"
+#include "platform/fixed_number.h"
 
 namespace morvane {
 

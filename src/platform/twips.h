@@ -7,6 +7,11 @@ namespace morvane {
 
 constexpr double kTwipsPerInch = 1440;
 
+struct TwipsPerPixel {
+    double x = 15;
+    double y = 15;
+};
+
 // 1440 / dots per inch: 15 at 96 dots per inch. A screen that reports no
 // resolution counts as 96 dots per inch.
 double TwipsPerPixelFromDpi(int dotsPerInch);

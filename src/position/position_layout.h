@@ -6,7 +6,8 @@
 // top) are turned into pixels here as the window would show them.
 #include <cstdint>
 
-#include "indicator/paint_layout.h"
+#include "platform/fixed_number.h"
+#include "platform/twips.h"
 
 namespace morvane {
 

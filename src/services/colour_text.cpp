@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "services/settings_keys.h"
 #include "services/settings_number.h"
 #include "services/utilities.h"
 
@@ -13,8 +14,6 @@ namespace morvane {
 namespace {
 
 constexpr std::size_t kColourDigits = 6;
-constexpr wchar_t kCustomSection[] = L"ShowColor";
-constexpr wchar_t kCustomKey[] = L"Custom";
 
 // "&H" followed by the digits, read by the leading-number rule; nothing when
 // the value does not fit a signed 32-bit number.
@@ -79,11 +78,11 @@ void WriteColour(const SettingsStore& store, const std::wstring& file, const std
 }
 
 CustomColours ReadCustomColours(const SettingsStore& store, const std::wstring& file) {
-    return ParseColourListText(store.IniReadText(file, kCustomSection, kCustomKey));
+    return ParseColourListText(store.IniReadText(file, settings_key::kShowColor, settings_key::kCustom));
 }
 
 void WriteCustomColours(const SettingsStore& store, const std::wstring& file, const CustomColours& colours) {
-    store.IniWriteText(file, kCustomSection, kCustomKey, BuildColourListText(colours));
+    store.IniWriteText(file, settings_key::kShowColor, settings_key::kCustom, BuildColourListText(colours));
 }
 
 } // namespace morvane

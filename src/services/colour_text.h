@@ -2,17 +2,13 @@
 // Text forms of colours: the colour text (six capital hexadecimal digits,
 // 0x00BBGGRR so "0000FF" is red) and the colour list text of the sixteen
 // custom colours.
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/colour.h"
 #include "services/settings_store.h"
 
 namespace morvane {
-
-using Colour = std::uint32_t;  // 0x00BBGGRR
-using CustomColours = std::array<std::int32_t, 16>;
 
 std::wstring ColourText(Colour colour);
 // At most the first six characters, read as "&H" + them by the leading-number rule.

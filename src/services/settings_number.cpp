@@ -1,11 +1,5 @@
 #include "services/settings_number.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <system_error>
-
 #include "services/leading_number.h"
 
 namespace morvane {
@@ -22,29 +16,6 @@ std::optional<SettingsNumber> ToSettingsNumber(const DecimalNumber& number) {
 }
 
 } // namespace
-
-std::optional<SettingsNumber> SettingsNumber::FromDouble(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    // The shortest round-trip form of a double has at most 24 characters.
-    std::array<char, 32> buffer{};
-    const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (written.ec != std::errc{}) return std::nullopt;
-    return ToSettingsNumber(ScanLeadingNumber(std::wstring(buffer.data(), written.ptr)));
-}
-
-double SettingsNumber::ToDouble() const {
-    return static_cast<double>(scaled_) / static_cast<double>(kScale);
-}
-
-std::int64_t SettingsNumber::Whole() const {
-    constexpr std::int64_t kHalf = kScale / 2;
-    std::int64_t whole = scaled_ / kScale;
-    const std::int64_t rest = scaled_ % kScale;  // carries the sign of scaled_
-    const bool odd = whole % 2 != 0;
-    if (rest > kHalf || (rest == kHalf && odd)) ++whole;
-    if (rest < -kHalf || (rest == -kHalf && odd)) --whole;
-    return whole;
-}
 
 double ReadLeadingNumber(std::wstring_view text) {
     return ToDouble(ScanLeadingNumber(text));
@@ -71,17 +42,6 @@ std::wstring NumberText(SettingsNumber value) {
         text += digits;
     }
     return text;
-}
-
-std::int64_t RoundHalfEven(double value) {
-    if (std::isnan(value)) return 0;
-    const double lower = std::floor(value);
-    const double rest = value - lower;
-    const double rounded = rest > 0.5 || (rest == 0.5 && std::fmod(lower, 2.0) != 0.0) ? lower + 1.0 : lower;
-    constexpr double kTwoTo63 = 9223372036854775808.0;
-    if (rounded >= kTwoTo63) return std::numeric_limits<std::int64_t>::max();
-    if (rounded < -kTwoTo63) return std::numeric_limits<std::int64_t>::min();
-    return static_cast<std::int64_t>(rounded);
 }
 
 } // namespace morvane

@@ -57,10 +57,6 @@ void SettingsStore::IniWriteNumber(const std::wstring& file, const std::wstring&
     if (files_.WriteString(file, section, key, NumberText(value))) files_.SetAttributes(file, remembered);
 }
 
-bool SettingsStore::FileExists(const std::wstring& path) const {
-    return ExistingFileAttributes(path).has_value();
-}
-
 std::optional<std::uint32_t> SettingsStore::ExistingFileAttributes(const std::wstring& path) const {
     if (path.empty()) return std::nullopt;
     const std::optional<std::uint32_t> attributes = files_.GetAttributes(path);

@@ -22,7 +22,6 @@ public:
                       const std::wstring& value) const;
     void IniWriteNumber(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                         SettingsNumber value) const;
-    bool FileExists(const std::wstring& path) const;
 
 private:
     // The attributes of an existing file that is not a directory.

@@ -1,27 +1,28 @@
 #include "startup/startup.h"
 
 #include "services/autostart_entry.h"
+#include "services/settings_keys.h"
 #include "services/utilities.h"
 #include "startup/startup_rules.h"
 
 namespace morvane {
 
-Startup::Startup(std::int32_t& aboutMode, const ProcessFacts& process, const RegistryAccess& registry,
-                 const SettingsStore& store, StartupWindows& windows)
-    : aboutMode_(aboutMode), process_(process), registry_(registry), store_(store), windows_(windows) {}
+Startup::Startup(const ProcessFacts& process, const RegistryAccess& registry, const SettingsStore& store,
+                 StartupWindows& windows)
+    : process_(process), registry_(registry), store_(store), windows_(windows) {}
 
-void Startup::Initialize() {
-    aboutMode_ = AboutModeForCommandLine(process_.CommandLineText());
+AboutMode Startup::Initialize() const {
+    return AboutModeForCommandLine(process_.CommandLineText());
 }
 
-bool Startup::OnLoadChecks() {
-    return !SecondCopyEnds(aboutMode_, process_.AnotherInstanceRunning());
+bool Startup::OnLoadChecks(AboutMode mode) {
+    return !SecondCopyEnds(mode, process_.AnotherInstanceRunning());
 }
 
-void Startup::OnLoadLocationCheck() {
+void Startup::OnLoadLocationCheck(AboutMode mode) {
     const std::wstring stored =
         registry_.RegReadText(reg::kHkeyCurrentUser, LocationKeyOf(process_.Version()), L"");
-    switch (LocationCheckOutcome(stored, process_.ExecutableDirectory(), aboutMode_)) {
+    switch (LocationCheckOutcome(stored, process_.ExecutableDirectory(), mode)) {
     case LocationOutcome::NewLocation: windows_.SetNewLocationMark(kNewLocationMark); break;
     case LocationOutcome::Accept: Accept(); break;
     case LocationOutcome::Nothing: break;
@@ -38,7 +39,7 @@ void Startup::Accept() {
     WriteLocationEntries();
 
     const std::wstring settingsPath = windows_.LoadIndicatorAndGetTag();
-    windows_.SetTransparentChecked(store_.IniReadNumber(settingsPath, L"Main", L"Transparent", 0) == 1);
+    windows_.SetTransparentChecked(store_.IniReadNumber(settingsPath, settings_key::kMain, settings_key::kTransparent, 0) == 1);
 
     windows_.GiveIndicatorTheDialogIcon();
     windows_.ShowIndicator();

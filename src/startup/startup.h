@@ -2,8 +2,6 @@
 // The program's way in: Initialize picks the mode, the dialog's Load asks
 // whether this copy may go on and where it runs from, and the acceptance
 // prepares the menu, records the location and starts the indicator.
-#include <cstdint>
-
 #include "about/about_host.h"
 #include "platform/process_facts.h"
 #include "services/registry_access.h"
@@ -14,19 +12,19 @@ namespace morvane {
 
 class Startup : public AboutHost {
 public:
-    // aboutMode is the program-wide AboutMode. Everything passed in must
-    // outlive this object.
-    Startup(std::int32_t& aboutMode, const ProcessFacts& process, const RegistryAccess& registry,
-            const SettingsStore& store, StartupWindows& windows);
+    // Everything passed in must outlive this object.
+    Startup(const ProcessFacts& process, const RegistryAccess& registry, const SettingsStore& store,
+            StartupWindows& windows);
 
-    // Once, at program start: AboutMode from the command line.
-    void Initialize();
+    // Once, at program start: the mode of the dialog's first showing, from
+    // the command line.
+    AboutMode Initialize() const;
 
     // False for a second copy that must end (help mode excepted).
-    bool OnLoadChecks() override;
+    bool OnLoadChecks(AboutMode mode) override;
     // Sets the new-location mark, or runs the acceptance for a program
     // accepted here before, started in first-run mode.
-    void OnLoadLocationCheck() override;
+    void OnLoadLocationCheck(AboutMode mode) override;
     // "&Yes": the acceptance.
     void OnYes() override;
 
@@ -35,7 +33,6 @@ private:
     void SettleAutostart(bool newLocation);
     void WriteLocationEntries();
 
-    std::int32_t& aboutMode_;
     const ProcessFacts& process_;
     const RegistryAccess& registry_;
     const SettingsStore& store_;

@@ -1,15 +1,13 @@
 #include "startup/startup_rules.h"
 
-#include "about/about_host.h"
-
 namespace morvane {
 
-std::int32_t AboutModeForCommandLine(std::wstring_view commandLineText) {
-    return commandLineText == L"/help" || commandLineText == L"/?" ? about_mode::kHelp : about_mode::kFirstRun;
+AboutMode AboutModeForCommandLine(std::wstring_view commandLineText) {
+    return commandLineText == L"/help" || commandLineText == L"/?" ? AboutMode::Help : AboutMode::FirstRun;
 }
 
-bool SecondCopyEnds(std::int32_t aboutMode, bool anotherInstanceRunning) {
-    return anotherInstanceRunning && aboutMode != about_mode::kHelp;
+bool SecondCopyEnds(AboutMode mode, bool anotherInstanceRunning) {
+    return anotherInstanceRunning && mode != AboutMode::Help;
 }
 
 std::wstring LocationKeyOf(const VersionRecord& version) {
@@ -21,11 +19,11 @@ std::wstring AppPathsKeyOf(std::wstring_view baseName) {
 }
 
 LocationOutcome LocationCheckOutcome(std::wstring_view storedDirectory, std::wstring_view executableDirectory,
-                                     std::int32_t aboutMode) {
+                                     AboutMode mode) {
     // Nothing stored is never a match, not even for an executable whose
     // directory could not be found out.
     if (storedDirectory.empty() || storedDirectory != executableDirectory) return LocationOutcome::NewLocation;
-    return aboutMode == about_mode::kFirstRun ? LocationOutcome::Accept : LocationOutcome::Nothing;
+    return mode == AboutMode::FirstRun ? LocationOutcome::Accept : LocationOutcome::Nothing;
 }
 
 } // namespace morvane

@@ -2,21 +2,21 @@
 // The start-up's decisions: the mode from the command line, whether a second
 // copy goes on, and what the location check finds. Plain functions of their
 // inputs.
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "about/about_host.h"
 #include "platform/version_record.h"
 
 namespace morvane {
 
 // Initialize: help mode for exactly "/help" or "/?", first-run mode for
 // anything else (other letter case, a blank after the switch, more words).
-std::int32_t AboutModeForCommandLine(std::wstring_view commandLineText);
+AboutMode AboutModeForCommandLine(std::wstring_view commandLineText);
 
 // A copy started while another runs ends before it shows anything, unless it
 // was started for the help text.
-bool SecondCopyEnds(std::int32_t aboutMode, bool anotherInstanceRunning);
+bool SecondCopyEnds(AboutMode mode, bool anotherInstanceRunning);
 
 // "SOFTWARE\" + company name + "\" + application title; its unnamed value
 // holds the directory the program was last accepted from.
@@ -38,6 +38,6 @@ enum class LocationOutcome {
 // counting: "C:\tools" is not "C:\Tools". An empty stored text (no key, no
 // value, unreadable) is a new location.
 LocationOutcome LocationCheckOutcome(std::wstring_view storedDirectory, std::wstring_view executableDirectory,
-                                     std::int32_t aboutMode);
+                                     AboutMode mode);
 
 } // namespace morvane

@@ -25,7 +25,6 @@ public:
 
     std::wstring ExecutableDirectory() const override { return directory; }
     std::wstring ExecutableBaseName() const override { return baseName; }
-    std::wstring ExecutablePath() const override { return directory + L"\\" + baseName + L".exe"; }
     bool AnotherInstanceRunning() const override { return anotherInstance; }
     std::wstring CommandLineText() const override { return commandLineText; }
     VersionRecord Version() const override { return version; }

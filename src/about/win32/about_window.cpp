@@ -12,6 +12,7 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/screen_metrics.h"
 #include "resources/resource_ids.h"
+#include "services/settings_keys.h"
 #include "services/utilities.h"
 
 namespace morvane::win32 {
@@ -20,7 +21,7 @@ namespace {
 
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_CONTROLPARENT;
-constexpr UINT kTopmostFlags = 0x13;  // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE
+constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
 StdFont TextDesignFont() {
     StdFont font;
@@ -84,13 +85,13 @@ bool BelongsToThisThread(HWND window) {
 
 } // namespace
 
-AboutWindow::AboutWindow(const std::int32_t& aboutMode, AboutHost& host, const SettingsStore& store, Shell& shell,
-                         VersionRecord version, HINSTANCE resources)
-    : aboutMode_(aboutMode),
-      host_(host),
+AboutWindow::AboutWindow(AboutHost& host, const SettingsStore& store, Shell& shell, VersionRecord version,
+                         AboutMenuTitles menuTitles, HINSTANCE resources)
+    : host_(host),
       store_(store),
       shell_(shell),
       version_(std::move(version)),
+      menuTitles_(std::move(menuTitles)),
       resources_(resources),
       surface_(ScreenTwipsPerPixel()),
       textFont_(TextDesignFont()),
@@ -107,9 +108,10 @@ AboutWindow::~AboutWindow() {
     Unload();
 }
 
-bool AboutWindow::Load() {
+bool AboutWindow::Load(AboutMode mode) {
     if (IsLoaded()) return true;
-    if (!host_.OnLoadChecks()) return false;
+    mode_ = mode;
+    if (!host_.OnLoadChecks(mode_)) return false;
 
     newLocationMark_.clear();
     active_ = false;
@@ -133,7 +135,7 @@ bool AboutWindow::Load() {
 
     CreateControls();
     LoadColoursFontsAndSizes();
-    host_.OnLoadLocationCheck();
+    host_.OnLoadLocationCheck(mode_);
     return IsLoaded();
 }
 
@@ -185,7 +187,7 @@ void AboutWindow::LoadColoursFontsAndSizes() {
 }
 
 void AboutWindow::Activate() {
-    const std::int32_t mode = aboutMode_;
+    const AboutMode mode = mode_;
     const AboutControlsShown shown = ControlsShownIn(mode);
 
     SetVisibleFlag(chAbout, shown.checkBox);
@@ -194,7 +196,7 @@ void AboutWindow::Activate() {
     SetVisibleFlag(bbYes, shown.yesButton);
     SetWindowTextW(bbNo, std::wstring(NoButtonCaption(mode)).c_str());
 
-    SetWindowTextW(hWnd(), AboutTitle(mode, version_).c_str());
+    SetWindowTextW(hWnd(), AboutTitle(mode, version_, menuTitles_).c_str());
     const std::wstring text = AboutText(mode, version_);
     SetWindowTextW(tbAbout, text.c_str());
     if (ContentOf(mode) == AboutContent::About) tbSite.SetText(SiteLinkText(version_.Comments));
@@ -235,9 +237,10 @@ void AboutWindow::Show() {
     if (IsLoaded()) ShowAndActivate();
 }
 
-void AboutWindow::ShowModal(const std::wstring& settingsFile) {
+void AboutWindow::ShowModal(AboutMode mode, const std::wstring& settingsFile) {
     settingsFile_ = settingsFile;
-    if (!IsLoaded() && !Load()) return;
+    mode_ = mode;
+    if (!IsLoaded() && !Load(mode)) return;
     DisableOtherWindows();
     ShowAndActivate();
     RunMessageLoop({this});
@@ -260,7 +263,7 @@ void AboutWindow::Close() {
     if (!IsLoaded()) return;
     if (VisibleFlag(chAbout)) {
         const bool ticked = SendMessageW(chAbout, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        store_.IniWriteNumber(settingsFile_, L"Main", L"Silent", BitOf(ticked));
+        store_.IniWriteNumber(settingsFile_, settings_key::kMain, settings_key::kSilent, BitOf(ticked));
     }
     RestoreOtherWindows();
     Unload();

@@ -1,8 +1,7 @@
 #pragma once
-// fwAbout: the about and first-run dialog. One window in four modes, chosen
-// by the program-wide AboutMode: first run and help (shown not modal, at
-// start), about and the transparency hint (shown modally by the control
-// menu). Load asks the host whether the dialog may open and, last, lets it
+// fwAbout: the about and first-run dialog. One window in four modes, given
+// at each opening: first run and help (shown not modal, at start), about and
+// the transparency hint (shown modally by the control menu). Load asks the host whether the dialog may open and, last, lets it
 // make the location check; Activate lays the dialog out for its mode every
 // time it becomes the program's active window.
 #include <windows.h>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "about/about_content.h"
 #include "about/about_host.h"
 #include "about/win32/site_link.h"
 #include "platform/shell.h"
@@ -42,19 +42,18 @@ inline constexpr int kNo = 108;       // bbNo, inside pbBar
 
 class AboutWindow : public Window {
 public:
-    // aboutMode is the program-wide AboutMode, read at every Load and
-    // Activate. resources is the module that holds the program icon, the
+    // resources is the module that holds the program icon, the
     // illustration and the link's hand cursor. Everything passed in must
     // outlive this object.
-    AboutWindow(const std::int32_t& aboutMode, AboutHost& host, const SettingsStore& store, Shell& shell,
-                VersionRecord version, HINSTANCE resources = GetModuleHandleW(nullptr));
+    AboutWindow(AboutHost& host, const SettingsStore& store, Shell& shell, VersionRecord version,
+                AboutMenuTitles menuTitles, HINSTANCE resources = GetModuleHandleW(nullptr));
     ~AboutWindow() override;
 
     // The host's checks first (false: nothing is made and Load ends); then
     // the window and its controls, hidden and centred on the screen, with
     // their colours, fonts and sizes; then the host's location check. True
     // when the dialog is still loaded at the end. Nothing when loaded already.
-    bool Load();
+    bool Load(AboutMode mode);
 
     // First-run and help modes: shows the loaded dialog, not modal; the
     // caller's message loop runs it. Nothing when it is not loaded, so that
@@ -64,7 +63,7 @@ public:
     // About and hint modes: loads when needed, shows the dialog, disables the
     // program's other windows and returns once the dialog is closed.
     // settingsFile is where the hint's answer is stored.
-    void ShowModal(const std::wstring& settingsFile);
+    void ShowModal(AboutMode mode, const std::wstring& settingsFile);
 
     // The close action of "&No" / "&OK": in hint mode the check box is stored
     // as "Silent" in the settings file first; then the dialog unloads. The
@@ -81,9 +80,6 @@ public:
     // is visible; Escape clicks "&No" / "&OK"; Tab, arrows and access keys
     // move between the controls.
     bool PreTranslateMessage(MSG& message) override;
-
-    // The hover state of the link: its font's underline.
-    bool SiteUnderlined() const { return tbSite.Underlined(); }
 
     // toHotTracking: while the mouse is over the link, every 100 ms.
     Timer toHotTracking{*this, 100};
@@ -103,11 +99,11 @@ private:
     void DisableOtherWindows();
     void RestoreOtherWindows();
 
-    const std::int32_t& aboutMode_;
     AboutHost& host_;
     const SettingsStore& store_;
     Shell& shell_;
     VersionRecord version_;
+    AboutMenuTitles menuTitles_;
     HINSTANCE resources_;
 
     // The window's own drawing surface: its font (that of tbAbout) measures
@@ -127,6 +123,7 @@ private:
     HWND bbYes = nullptr;
     HWND bbNo = nullptr;
 
+    AboutMode mode_ = AboutMode::FirstRun;  // of the current opening
     std::wstring newLocationMark_;
     std::wstring settingsFile_;
     bool active_ = false;            // Activate has run since the program last switched windows

@@ -13,7 +13,6 @@
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/timer.h"
 #include "platform/win32/window.h"
-#include "position/win32/position_owner.h"
 #include "services/settings_store.h"
 
 namespace morvane::win32 {
@@ -23,7 +22,7 @@ class PictureBox;
 
 inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 
-class MainWindow : public Window, public PositionOwner {
+class MainWindow : public Window {
 public:
     MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input);
 
@@ -47,24 +46,11 @@ public:
     void zPaintCursor();
     // The same drawing on a picture box, in the box's own colours and font
     // (the position dialog's sample); the box is sized to it.
-    void zPaintCursor(PictureBox& vObj) override;
+    void zPaintCursor(PictureBox& vObj);
 
     // The position dialog has closed and left its result in POSITION_Left and
     // POSITION_TOP: store them, show and repaint the indicator and resume tracking.
-    void zPosition_Return() override;
-
-    // What the position dialog reads and hands back.
-    const Window& IndicatorWindow() const override { return *this; }
-    Colour IndicatorForeColor() const override { return ForeColor; }
-    Colour IndicatorBackColor() const override { return BackColor; }
-    const StdFont& IndicatorFont() const override { return Font; }
-    std::int32_t CursorWidth() const override { return CURSOR_Width; }
-    std::int32_t CursorHeight() const override { return CURSOR_Height; }
-    PositionOffsets Offsets() const override { return {POSITION_Left, POSITION_TOP}; }
-    void SetOffsets(PositionOffsets offsets) override {
-        POSITION_Left = offsets.left;
-        POSITION_TOP = offsets.top;
-    }
+    void zPosition_Return();
 
     Colour BackColor = 0x00FFFFFF;
     Colour ForeColor = 0x00000000;

@@ -22,7 +22,7 @@ void PaintIndicator(DrawingSurface& surface, HWND window, const IndicatorPaint& 
     surface.Print(paint.code);
     surface.SetPictureFromImage();
 
-    if (paint.transparent) RegionFromPicture(window, surface.Picture(), surface.BackColor());
+    if (paint.transparent) ShapeWindow(window, RegionFromPicture(window, surface.Picture(), surface.BackColor()));
     InvalidateRect(window, nullptr, FALSE);
 }
 

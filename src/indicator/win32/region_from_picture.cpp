@@ -68,7 +68,7 @@ UniqueRegion RegionOf(const std::vector<PixelRect>& runs) {
 
 } // namespace
 
-UniqueRegion PictureRegion(HWND window, HBITMAP picture, std::optional<Colour> transparent) {
+UniqueRegion RegionFromPicture(HWND window, HBITMAP picture, std::optional<Colour> transparent) {
     if (!picture) return {};
     const auto pixels = ReadPixels(window, picture);
     if (!pixels) return {};
@@ -76,13 +76,13 @@ UniqueRegion PictureRegion(HWND window, HBITMAP picture, std::optional<Colour> t
     return RegionOf(OpaqueRuns(pixels->colours, pixels->width, pixels->height, clear));
 }
 
-HRGN RegionFromPicture(HWND window, HBITMAP picture, std::optional<Colour> transparent, bool noApply) {
-    UniqueRegion region = PictureRegion(window, picture, transparent);
-    if (!region || noApply) return region.release();
+bool ShapeWindow(HWND window, UniqueRegion region) {
+    if (!region) return false;
     // Once the window has taken the region the system owns it; a window that
     // refuses it leaves it ours to delete.
-    if (SetWindowRgn(window, region.get(), TRUE) == 0) return nullptr;
-    return region.release();
+    if (SetWindowRgn(window, region.get(), TRUE) == 0) return false;
+    static_cast<void>(region.release());
+    return true;
 }
 
 } // namespace morvane::win32

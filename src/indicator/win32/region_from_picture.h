@@ -11,18 +11,15 @@
 namespace morvane::win32 {
 
 // The region of the picture's opaque pixels, in the picture's pixel
-// coordinates; empty when every pixel is transparent, nullptr when there is
-// no picture. transparent: see TransparentColourFor (nothing, or a system
+// coordinates; empty when every pixel is transparent, none when there is no
+// picture. transparent: see TransparentColourFor (nothing, or a system
 // colour, means the colour of the top-left pixel). The picture must not be
 // selected into a device context.
-UniqueRegion PictureRegion(HWND window, HBITMAP picture, std::optional<Colour> transparent);
+UniqueRegion RegionFromPicture(HWND window, HBITMAP picture, std::optional<Colour> transparent = std::nullopt);
 
-// As PictureRegion, and unless noApply the region becomes the window's shape
-// (redrawn at once): the window then owns it, and the handle returned is the
-// window's, good until its next shape. With noApply the caller owns it.
-// nullptr, and the window untouched, when there is no picture; nullptr too
-// when the window refuses the region.
-HRGN RegionFromPicture(HWND window, HBITMAP picture, std::optional<Colour> transparent = std::nullopt,
-                       bool noApply = false);
+// The region becomes the window's shape, redrawn at once, and the window owns
+// it. False, and the window untouched, when there is no region or the window
+// refuses it.
+bool ShapeWindow(HWND window, UniqueRegion region);
 
 } // namespace morvane::win32

@@ -4,7 +4,7 @@ namespace morvane::win32 {
 
 namespace {
 
-constexpr Colour kMenuColour = 0x80000004;  // the system menu colour
+constexpr Colour kMenuColour = kSystemColourFlag | COLOR_MENU;
 
 } // namespace
 

@@ -5,13 +5,12 @@
 
 #include "platform/twips.h"
 #include "platform/win32/screen_metrics.h"
-#include "services/settings_number.h"
+#include "platform/fixed_number.h"
 
 namespace morvane::win32 {
 
 namespace {
 
-constexpr Colour kSystemColourFlag = 0x80000000u;
 
 // The lines of a text; "\r\n", a lone "\r" and a lone "\n" each end a line.
 std::vector<std::wstring_view> LinesOf(std::wstring_view text) {

@@ -7,10 +7,10 @@
 
 #include <string_view>
 
-#include "indicator/paint_layout.h"
+#include "platform/colour.h"
+#include "platform/std_font.h"
+#include "platform/twips.h"
 #include "platform/win32/handles.h"
-#include "services/colour_text.h"
-#include "services/font.h"
 
 namespace morvane::win32 {
 
@@ -55,8 +55,6 @@ public:
     double TextWidth(std::wstring_view text) const;
     double TextHeight(std::wstring_view text) const;
 
-    // The drawn image, selected into hDC(); valid until the next Resize.
-    HBITMAP Image() const { return image_.get(); }
     // The background picture: a copy of the image made by SetPictureFromImage,
     // not selected into any device context; nullptr before the first copy.
     HBITMAP Picture() const { return picture_.get(); }

@@ -18,7 +18,6 @@ public:
 
     std::wstring ExecutableDirectory() const override { return directory_; }
     std::wstring ExecutableBaseName() const override { return baseName_; }
-    std::wstring ExecutablePath() const override { return path_; }
     bool AnotherInstanceRunning() const override { return anotherInstance_; }
     std::wstring CommandLineText() const override { return commandLineText_; }
     VersionRecord Version() const override { return version_; }

@@ -18,7 +18,6 @@ public:
     Timer& operator=(const Timer&) = delete;
     ~Timer();
 
-    unsigned Interval() const { return interval_; }
     // Restarts the count when the timer runs.
     void SetInterval(unsigned milliseconds);
     bool Enabled() const { return enabled_; }

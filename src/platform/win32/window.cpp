@@ -168,20 +168,6 @@ double Window::ClientHeight() const {
     return TwipsFromPixels(client.bottom, TwipsPerPixelY());
 }
 
-void Window::SetClientWidth(double twips) {
-    if (!hwnd_) return;
-    const RECT rect = OuterRect();
-    SetPixelBounds(0, 0, PixelsFromTwips(twips, TwipsPerPixelX()) + FrameSize().cx, rect.bottom - rect.top,
-                   SWP_NOMOVE);
-}
-
-void Window::SetClientHeight(double twips) {
-    if (!hwnd_) return;
-    const RECT rect = OuterRect();
-    SetPixelBounds(0, 0, rect.right - rect.left, PixelsFromTwips(twips, TwipsPerPixelY()) + FrameSize().cy,
-                   SWP_NOMOVE);
-}
-
 bool Window::Visible() const {
     return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
 }

@@ -53,11 +53,9 @@ public:
     void SetWidth(double twips);
     void SetHeight(double twips);
     void Move(double left, double top, double width, double height);
-    // The client area; setting it changes the outer size by the same amount.
+    // The client area.
     double ClientWidth() const;
     double ClientHeight() const;
-    void SetClientWidth(double twips);
-    void SetClientHeight(double twips);
 
     bool Visible() const;
     // Shows with ShowCommand(), hides with SW_HIDE.

@@ -16,7 +16,7 @@ namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr Colour kDesktopColour = 0x80000001;  // the system desktop colour
+constexpr Colour kDesktopColour = kSystemColourFlag | COLOR_BACKGROUND;
 // The client size as designed; Load sizes the dialog to its contents, measuring
 // the frame as outer minus client size, which needs a client area to measure.
 constexpr int kDesignClientWidth = 417;
@@ -32,8 +32,8 @@ StdFont LabelFont() {
     StdFont font;
     font.Name = L"Tahoma";
     font.Size = 9;
-    font.Weight = 400;
-    font.Charset = 204;  // Cyrillic
+    font.Weight = kNormalWeight;
+    font.Charset = RUSSIAN_CHARSET;
     return font;
 }
 

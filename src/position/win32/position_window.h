@@ -56,9 +56,6 @@ public:
     // "&Cancel"; Tab and access keys move between the buttons.
     bool PreTranslateMessage(MSG& message) override;
 
-    // bDragging: between a press and a release of any button on the sample.
-    bool Dragging() const { return bDragging; }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

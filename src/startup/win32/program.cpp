@@ -7,8 +7,7 @@ namespace morvane::win32 {
 Program::Program()
     : fwMenu(registry_, autostart_),
       commands_({indicatorForCommands_, menuForCommands_, dialogsForCommands_},
-                {pickers_, ansi_, store_, registry_, autostart_}, aboutMode_,
-                version_.LegalTrademarks) {
+                {pickers_, ansi_, store_, registry_, autostart_}, version_.LegalTrademarks) {
     fwMain.SetControlMenu(&fwMenu);
     fwMenu.SetCommands(&commands_);
 }
@@ -19,11 +18,11 @@ Program::~Program() {
 }
 
 int Program::Run() {
-    startup_.Initialize();
+    const AboutMode mode = startup_.Initialize();
     // A Load that ends unloaded was either a second copy or the acceptance,
     // which has started the indicator; a dialog still loaded waits for its
     // answer.
-    if (fwAbout.Load()) fwAbout.Show();
+    if (fwAbout.Load(mode)) fwAbout.Show();
     RunMessageLoop({&fwAbout, &fwMain, &fwMenu, &fwPos});
     return 0;
 }

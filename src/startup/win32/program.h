@@ -1,6 +1,5 @@
 #pragma once
-// The program as one object: the platform services, the program-wide
-// AboutMode, the windows fwMain, fwMenu, fwAbout and fwPos, the start-up
+// The program as one object: the platform services, the windows fwMain, fwMenu, fwAbout and fwPos, the start-up
 // that connects them, and the control menu's commands. It is what the
 // start-up drives as its windows.
 #include <cstdint>
@@ -9,7 +8,8 @@
 #include "about/win32/about_window.h"
 #include "indicator/win32/main_window.h"
 #include "menu/control_menu_commands.h"
-#include "menu/win32/command_windows_win32.h"
+#include "menu/control_menu_items.h"
+#include "startup/win32/command_windows_win32.h"
 #include "menu/win32/menu_window.h"
 #include "platform/version_record.h"
 #include "services/autostart_entry.h"
@@ -63,15 +63,16 @@ private:
     Win32Shell shell_;
     Win32CommonDialogs pickers_;
 
-    std::int32_t aboutMode_ = 0;  // AboutMode
-
     // The menu holder goes after the indicator, whose ticks open its menu.
     MenuWindow fwMenu;
     MainWindow fwMain{store_, process_, input_};
-    Startup startup_{aboutMode_, process_, registry_, store_, *this};
-    AboutWindow fwAbout{aboutMode_, startup_, store_, shell_, version_};
+    Startup startup_{process_, registry_, store_, *this};
+    AboutWindow fwAbout{startup_, store_, shell_, version_,
+                        {MenuDialogTitle(version_.LegalTrademarks, PopupItem::About),
+                         MenuDialogTitle(version_.LegalTrademarks, PopupItem::Transparent)}};
     // Owned by the indicator, which it hands the offset back to.
-    PositionWindow fwPos{fwMain, MenuDialogTitle(version_.LegalTrademarks, PopupItem::Position)};
+    IndicatorForPosition indicatorForPosition_{fwMain};
+    PositionWindow fwPos{indicatorForPosition_, MenuDialogTitle(version_.LegalTrademarks, PopupItem::Position)};
 
     IndicatorForCommands indicatorForCommands_{fwMain};
     MenuForCommands menuForCommands_{fwMenu};

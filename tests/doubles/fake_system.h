@@ -1,0 +1,179 @@
+#pragma once
+// Map-based stand-ins for the settings file, the registry and the ANSI code
+// page, behaving as the real ones do where the services rely on them: names
+// ignore letter case, a read-only file refuses writes, each registry view is a
+// store of its own, a key refuses what its access rights do not allow.
+#include <algorithm>
+#include <cstring>
+#include <cwctype>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/ansi_code_page.h"
+#include "platform/profile_files.h"
+#include "platform/registry.h"
+
+namespace morvane {
+
+inline std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
+    return text;
+}
+
+class FakeProfileFiles : public ProfileFiles {
+public:
+    std::wstring ReadString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+                            const std::wstring* defaultText, std::size_t capacity) override {
+        const auto found = values.find(Key(file, section, key));
+        std::wstring text = found != values.end() ? found->second : defaultText ? *defaultText : L"";
+        text.erase(0, std::min(text.size(), text.find_first_not_of(L' ')));
+        text.erase(text.find_last_not_of(L' ') + 1);
+        return text.substr(0, capacity - 1);
+    }
+    bool WriteString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override {
+        ++writes;
+        if (refuseWrites || (attributes[Lower(file)] & file_attr::kReadOnly) != 0) return false;
+        values[Key(file, section, key)] = value;
+        return true;
+    }
+    std::optional<std::uint32_t> GetAttributes(const std::wstring& path) override {
+        const auto found = attributes.find(Lower(path));
+        if (found != attributes.end()) return found->second;
+        for (const auto& [key, value] : values) {
+            if (std::get<0>(key) == Lower(path)) return file_attr::kArchive;
+        }
+        return std::nullopt;
+    }
+    bool SetAttributes(const std::wstring& path, std::uint32_t bits) override {
+        attributes[Lower(path)] = bits;
+        return true;
+    }
+
+    using Name = std::tuple<std::wstring, std::wstring, std::wstring>;
+    static Name Key(const std::wstring& f, const std::wstring& s, const std::wstring& k) {
+        return {Lower(f), Lower(s), Lower(k)};
+    }
+    std::optional<std::wstring> Stored(const std::wstring& f, const std::wstring& s, const std::wstring& k) const {
+        const auto found = values.find(Key(f, s, k));
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::map<Name, std::wstring> values;  // untrimmed, as written
+    std::map<std::wstring, std::uint32_t> attributes;
+    bool refuseWrites = false;
+    int writes = 0;  // attempted
+};
+
+class FakeRegistry : public Registry {
+public:
+    struct Value {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> bytes;
+    };
+    // A key as (view: 32 or 64, lower-case path); the values by lower-case name.
+    using KeyName = std::pair<int, std::wstring>;
+
+    RegistryResult OpenKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access,
+                           RegistryKey& key) override {
+        if (failOpen) return reg::kAccessDenied;
+        if (!keys.contains({ViewOf(access), Lower(subkey)})) return reg::kFileNotFound;
+        return Hand(subkey, access, key);
+    }
+    RegistryResult CreateKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access,
+                             RegistryKey& key) override {
+        if (failCreate) return reg::kAccessDenied;
+        keys[{ViewOf(access), Lower(subkey)}];
+        return Hand(subkey, access, key);
+    }
+    RegistryResult QueryValue(RegistryKey key, const std::wstring& name, std::uint32_t& type,
+                              std::span<std::uint8_t> data, std::uint32_t& size) override {
+        const auto& [keyName, access] = open_.at(key);
+        if ((access & reg::kKeyQueryValue) == 0) return reg::kAccessDenied;
+        const auto& values = keys.at(keyName);
+        const auto found = values.find(Lower(name));
+        if (found == values.end()) return reg::kFileNotFound;
+        type = found->second.type;
+        size = static_cast<std::uint32_t>(found->second.bytes.size());
+        if (data.empty()) return reg::kSuccess;
+        if (data.size() < size) return reg::kMoreData;
+        std::copy(found->second.bytes.begin(), found->second.bytes.end(), data.begin());
+        return reg::kSuccess;
+    }
+    RegistryResult SetValue(RegistryKey key, const std::wstring& name, std::uint32_t type,
+                            std::span<const std::uint8_t> data) override {
+        const auto& [keyName, access] = open_.at(key);
+        if ((access & reg::kKeySetValue) == 0) return reg::kAccessDenied;
+        keys[keyName][Lower(name)] = {type, {data.begin(), data.end()}};
+        ++writes;
+        return reg::kSuccess;
+    }
+    RegistryResult DeleteValue(RegistryKey key, const std::wstring& name) override {
+        const auto& [keyName, access] = open_.at(key);
+        if ((access & reg::kKeySetValue) == 0) return reg::kAccessDenied;
+        ++writes;
+        return keys[keyName].erase(Lower(name)) == 1 ? reg::kSuccess : reg::kFileNotFound;
+    }
+    RegistryResult CloseKey(RegistryKey key) override { return open_.erase(key) == 1 ? 0 : reg::kInvalidHandle; }
+    std::optional<bool> QueryIsWow64Process() override { return isWow64; }
+    bool ProcessIs64Bit() const override { return is64Bit; }
+
+    // Test side: text stored as the system stores REG_SZ, and what a key holds.
+    void PutText(int view, const std::wstring& subkey, const std::wstring& name, const std::string& text,
+                 std::uint32_t type = reg::kRegSz) {
+        std::vector<std::uint8_t> bytes(text.begin(), text.end());
+        if (type != reg::kRegBinary && type != reg::kRegDword) bytes.push_back(0);
+        keys[{view, Lower(subkey)}][Lower(name)] = {type, bytes};
+    }
+    std::optional<std::string> Text(int view, const std::wstring& subkey, const std::wstring& name) const {
+        const auto key = keys.find({view, Lower(subkey)});
+        if (key == keys.end() || !key->second.contains(Lower(name))) return std::nullopt;
+        const std::vector<std::uint8_t>& bytes = key->second.at(Lower(name)).bytes;
+        return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+    }
+    int OpenKeys() const { return static_cast<int>(open_.size()); }
+
+    std::map<KeyName, std::map<std::wstring, Value>> keys;
+    bool is64Bit = false;
+    std::optional<bool> isWow64 = false;
+    bool failOpen = false;
+    bool failCreate = false;
+    int writes = 0;
+
+private:
+    // Without a view flag a process sees its own view.
+    int ViewOf(std::uint32_t access) const {
+        if (access & reg::kKeyWow64_64Key) return 64;
+        if (access & reg::kKeyWow64_32Key) return 32;
+        return is64Bit ? 64 : 32;
+    }
+    RegistryResult Hand(const std::wstring& subkey, std::uint32_t access, RegistryKey& key) {
+        key = next_++;
+        open_[key] = {{ViewOf(access), Lower(subkey)}, access};
+        return reg::kSuccess;
+    }
+    std::map<RegistryKey, std::pair<KeyName, std::uint32_t>> open_;
+    RegistryKey next_ = 1;
+};
+
+// Latin-1 with the trademark sign at 0x99, as in Windows-1252; anything else is '?'.
+class FakeAnsiCodePage : public AnsiCodePage {
+public:
+    std::wstring Decode(std::string_view bytes) const override {
+        std::wstring text;
+        for (const char b : bytes) {
+            const auto byte = static_cast<unsigned char>(b);
+            text += byte == 0x99 ? L'\u2122' : static_cast<wchar_t>(byte);
+        }
+        return text;
+    }
+    std::string Encode(std::wstring_view text) const override {
+        std::string bytes;
+        for (const wchar_t c : text) bytes += c == L'\u2122' ? '\x99' : c <= 0xFF ? static_cast<char>(c) : '?';
+        return bytes;
+    }
+};
+
+} // namespace morvane

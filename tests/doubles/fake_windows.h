@@ -1,0 +1,137 @@
+#pragma once
+// The program's windows and the common dialogs as state a test sets and reads.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "menu/command_windows.h"
+#include "platform/common_dialogs.h"
+#include "startup/startup_windows.h"
+
+namespace morvane {
+
+// Answers at once: OK with pickedColour / the font answer; keeps what the
+// last dialog was opened with.
+class FakeDialogs : public CommonDialogs {
+public:
+    bool PickColour(WindowId by, std::uint32_t& colour, std::array<std::int32_t, 16>& custom,
+                    const std::wstring& caption) override {
+        Opened(by, caption);
+        openedColour = colour;
+        openedCustom = custom;
+        custom[0] = editedCustom0;
+        if (colourOk) colour = pickedColour;
+        return colourOk;
+    }
+    FontDialogResult PickFont(WindowId by, FontDescription& font, std::uint32_t& textColour,
+                              const std::wstring& caption) override {
+        Opened(by, caption);
+        openedFont = font;
+        openedColour = textColour;
+        if (fontAnswer == FontDialogResult::Confirmed && pickedFont) font = *pickedFont;
+        if (fontAnswer == FontDialogResult::Confirmed) textColour = pickedColour;
+        return fontAnswer;
+    }
+    bool colourOk = true;
+    std::uint32_t pickedColour = 0;
+    std::int32_t editedCustom0 = 0;  // what the user leaves in the first custom colour
+    FontDialogResult fontAnswer = FontDialogResult::Confirmed;
+    std::optional<FontDescription> pickedFont;
+
+    int openings = 0;
+    WindowId owner = 0;
+    std::wstring title;
+    std::uint32_t openedColour = 0;
+    std::array<std::int32_t, 16> openedCustom{};
+    FontDescription openedFont;
+
+private:
+    void Opened(WindowId by, const std::wstring& caption) {
+        ++openings;
+        owner = by;
+        title = caption;
+    }
+};
+
+struct FakeIndicator : CommandIndicator {
+    WindowId hWnd() const override { return 7; }
+    const StdFont& Font() const override { return font; }
+    void SetFont(const StdFont& f) override { font = f; }
+    Colour ForeColor() const override { return foreColor; }
+    void SetForeColor(Colour c) override { foreColor = c; }
+    std::int32_t PixelsPerInchY() const override { return 96; }
+    void SetVisible(bool on) override { visible = on; }
+    void SetTimerEnabled(bool on) override { timer = on; }
+    Colour BackColor() const override { return backColor; }
+    void SetBackColor(Colour c) override { backColor = c; }
+    std::int32_t MarginWidth() const override { return margin; }
+    void SetMarginWidth(std::int32_t m) override { margin = m; }
+    void zPaintCursor() override { ++paints; }
+    void RestoreFullRectangle() override { fullRectangle = true; }
+    std::wstring SettingsFile() const override { return L"C:\\Tools\\Morvane3.dat"; }
+    void Unload() override { loaded = false; }
+
+    StdFont font;
+    Colour foreColor = 0x0000FF, backColor = 0xFFFFFF;
+    std::int32_t margin = 1;
+    bool visible = true, timer = true, fullRectangle = false, loaded = true;
+    int paints = 0;
+};
+
+struct FakeMenu : CommandMenu {
+    WindowId Id() const override { return 8; }
+    bool TransparentChecked() const override { return transparent; }
+    void SetTransparentChecked(bool on) override { transparent = on; }
+    bool StartChecked() const override { return start; }
+    void SetStartChecked(bool on) override { start = on; }
+    void SetMarginChecked(int index, bool on) override {
+        if (on) checkedMargin = index;
+        else if (checkedMargin == index) checkedMargin = -1;
+    }
+    void Unload() override { loaded = false; }
+    bool transparent = false, start = false, loaded = true;
+    int checkedMargin = 1;
+};
+
+// The about and position dialogs: what each opening found the indicator doing.
+struct FakeCommandDialogs : CommandDialogs {
+    explicit FakeCommandDialogs(const FakeIndicator& fwMain) : indicator(fwMain) {}
+    void ShowAboutModal(AboutMode mode, const std::wstring&) override {
+        aboutMode = mode;
+        indicatorRanDuringDialog = indicator.visible || indicator.timer;
+        if (onAbout) onAbout();
+    }
+    bool ShowPosition() override {
+        positionOpened = true;
+        indicatorRanDuringDialog = indicator.visible || indicator.timer;
+        return positionOpens;
+    }
+    const FakeIndicator& indicator;
+    std::function<void()> onAbout;  // the user's part in the about dialog
+    bool positionOpens = true;
+    std::optional<AboutMode> aboutMode;
+    bool positionOpened = false;
+    bool indicatorRanDuringDialog = false;
+};
+
+// The acceptance's steps, in order: the order is what makes it safe.
+struct FakeStartupWindows : StartupWindows {
+    std::wstring NewLocationMark() const override { return mark; }
+    void SetNewLocationMark(const std::wstring& m) override { mark = m; }
+    void LoadMenuHolder() override { steps.push_back("menu"); }
+    void SetStartChecked(bool on) override { start = on; }
+    void SetTransparentChecked(bool on) override { transparent = on; }
+    std::wstring LoadIndicatorAndGetTag() override {
+        steps.push_back("indicator");
+        return L"C:\\Tools\\Morvane3.dat";
+    }
+    void GiveIndicatorTheDialogIcon() override { steps.push_back("icon"); }
+    void ShowIndicator() override { steps.push_back("show"); }
+    void CloseDialog() override { steps.push_back("close"); }
+    std::wstring mark;
+    bool start = false, transparent = false;
+    std::vector<std::string> steps;
+};
+
+} // namespace morvane

@@ -1,0 +1,133 @@
+// The control menu's commands: what each changes, paints and stores.
+#include <gtest/gtest.h>
+
+#include "doubles/fake_system.h"
+#include "doubles/fake_windows.h"
+#include "menu/control_menu_commands.h"
+#include "pickers/font_description.h"
+
+namespace morvane {
+namespace {
+
+const std::wstring kFile = L"C:\\Tools\\Morvane3.dat";
+
+struct Commands : ::testing::Test {
+    std::optional<std::wstring> Stored(const std::wstring& section, const std::wstring& key) const {
+        return files.Stored(kFile, section, key);
+    }
+    FakeProfileFiles files;
+    SettingsStore store{files};
+    FakeRegistry calls;
+    FakeAnsiCodePage ansi;
+    RegistryAccess registry{calls, ansi};
+    FakeDialogs pickers;
+    FakeIndicator fwMain;
+    FakeMenu fwMenu;
+    FakeCommandDialogs dialogs{fwMain};
+    AutostartEntry autostart{L"Morvane", L"C:\\Tools\\Morvane3.exe"};
+    ControlMenuCommands commands{{fwMain, fwMenu, dialogs}, {pickers, ansi, store, registry, autostart}, L"M3"};
+};
+
+TEST_F(Commands, Font) {
+    fwMain.font.Name = L"Tahoma";
+    fwMain.font.Size = 8;
+    pickers.fontAnswer = FontDialogResult::Cancelled;
+    commands.FontClick();
+    EXPECT_EQ(std::tuple(pickers.title, pickers.owner, pickers.openedColour, pickers.openedFont.height),
+              std::tuple(std::wstring(L"M3 - Set Font & Color"), WindowId{7}, 0x0000FFu, -11));
+    EXPECT_EQ(std::tuple(fwMain.font.Name, fwMain.paints, files.writes, fwMain.visible),
+              std::tuple(std::wstring(L"Tahoma"), 0, 0, true));
+
+    FontDescription arial;
+    arial.height = -16;
+    arial.weight = 700;
+    arial.faceName = FaceNameField(ansi, L"Arial");
+    pickers.pickedFont = arial;
+    pickers.pickedColour = 0x00FF00;
+    pickers.fontAnswer = FontDialogResult::Confirmed;
+    commands.FontClick();
+    EXPECT_EQ(std::tuple(fwMain.font.Name, fwMain.foreColor, fwMain.paints, fwMain.visible),
+              std::tuple(std::wstring(L"Arial"), 0x00FF00u, 1, true));
+    EXPECT_EQ(Stored(L"Main", L"ForeColor"), L"00FF00");
+    EXPECT_EQ(Stored(L"Font", L"Name"), L"Arial");
+    EXPECT_EQ(Stored(L"Font", L"Size"), L"12");
+}
+
+TEST_F(Commands, BackgroundColour) {
+    files.values[FakeProfileFiles::Key(kFile, L"ShowColor", L"Custom")] = L"0000FF";
+    const struct { bool ok; Colour picked; Colour back; int paints; const wchar_t* stored; const wchar_t* custom; } rows[] = {
+        {false, 0x00FF00, 0xFFFFFF, 0, nullptr, L"0000FF"}, {true, 0xFFFFFF, 0xFFFFFF, 0, nullptr, L"FF0000"},
+        {true, 0x00FF00, 0x00FF00, 1, L"00FF00", L"FF0000"}};
+    for (const auto& row : rows) {
+        pickers.colourOk = row.ok;
+        pickers.pickedColour = row.picked;
+        pickers.editedCustom0 = 0xFF0000;
+        commands.BackColorClick();
+        EXPECT_EQ(std::tuple(fwMain.backColor, fwMain.paints, Stored(L"Main", L"BackColor"), Stored(L"ShowColor", L"Custom")),
+                  std::tuple(row.back, row.paints, row.stored ? std::optional<std::wstring>(row.stored) : std::nullopt,
+                             std::optional<std::wstring>(row.custom))) << row.ok << " " << row.picked;
+    }
+    EXPECT_EQ(std::tuple(pickers.owner, pickers.title, pickers.openedColour, pickers.openedCustom[0]),
+              std::tuple(WindowId{8}, std::wstring(L"M3 - Set Background Color"), 0xFFFFFFu, 0xFF0000));
+}
+
+TEST_F(Commands, Transparency) {
+    // Each row is one click: whether the hint showed, and what is marked and stored after it.
+    dialogs.onAbout = [&] { files.values[FakeProfileFiles::Key(kFile, L"Main", L"Silent")] = L"1"; };
+    const struct { bool hint; bool on; const wchar_t* stored; bool fullRectangle; } rows[] = {
+        {true, true, L"1", false}, {false, false, L"0", true}, {false, true, L"1", false}};
+    int paints = 0;
+    for (const auto& row : rows) {
+        dialogs.aboutMode.reset();
+        fwMain.fullRectangle = false;
+        commands.TransparentClick();
+        EXPECT_EQ(dialogs.aboutMode == AboutMode::Hint, row.hint) << row.on;
+        EXPECT_EQ(std::tuple(fwMenu.transparent, Stored(L"Main", L"Transparent"), fwMain.paints, fwMain.fullRectangle),
+                  std::tuple(row.on, std::optional<std::wstring>(row.stored), ++paints, row.fullRectangle)) << row.on;
+    }
+    EXPECT_FALSE(dialogs.indicatorRanDuringDialog);
+    EXPECT_TRUE(fwMain.visible && fwMain.timer);
+}
+
+TEST_F(Commands, PositionAndAbout) {
+    commands.PositionClick();
+    EXPECT_TRUE(dialogs.positionOpened);
+    EXPECT_FALSE(fwMain.visible || fwMain.timer) << "paused until the dialog hands the offset back";
+    dialogs.positionOpens = false;
+    commands.PositionClick();
+    EXPECT_TRUE(fwMain.visible && fwMain.timer) << "no dialog: the indicator runs on";
+    commands.AboutClick();
+    EXPECT_EQ(dialogs.aboutMode, AboutMode::About);
+    EXPECT_FALSE(dialogs.indicatorRanDuringDialog);
+    EXPECT_TRUE(fwMain.visible && fwMain.timer);
+}
+
+TEST_F(Commands, Margin) {
+    const struct { int index; int checked; const wchar_t* stored; int paints; } rows[] = {
+        {1, 1, nullptr, 0}, {4, 4, L"4", 1}, {0, 0, L"0", 2}, {0, 0, L"0", 2}};
+    for (const auto& row : rows) {
+        commands.MarginClick(row.index);
+        EXPECT_EQ(std::tuple(fwMain.margin, fwMenu.checkedMargin, Stored(L"Main", L"Margin"), fwMain.paints),
+                  std::tuple(row.index, row.checked, row.stored ? std::optional<std::wstring>(row.stored) : std::nullopt,
+                             row.paints)) << row.index;
+    }
+}
+
+TEST_F(Commands, StartWithWindowsAndQuit) {
+    commands.StartClick();
+    EXPECT_TRUE(fwMenu.start);
+    EXPECT_EQ(calls.Text(32, kAutostartRunKey, L"Morvane"), "C:\\Tools\\Morvane3.exe");
+    commands.StartClick();
+    EXPECT_FALSE(fwMenu.start);
+    EXPECT_FALSE(calls.Text(32, kAutostartRunKey, L"Morvane"));
+    calls.failCreate = true;
+    commands.StartClick();
+    EXPECT_FALSE(fwMenu.start) << "the mark follows only a switch that succeeded";
+
+    commands.ExitClick();
+    EXPECT_FALSE(fwMenu.loaded || fwMain.loaded);
+    EXPECT_EQ(files.writes, 0);
+}
+
+} // namespace
+} // namespace morvane

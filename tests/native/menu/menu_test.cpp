@@ -1,0 +1,108 @@
+// The control menu: its items, their marks, what an opening reads, and
+// which command a chosen item runs.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "doubles/fake_system.h"
+#include "menu/control_menu_items.h"
+#include "menu/control_menu_opening.h"
+#include "menu/control_menu_state.h"
+#include "menu/menu_commands.h"
+
+namespace morvane {
+namespace {
+
+TEST(Menu, Items) {
+    const struct { PopupItem item; const wchar_t* caption; MenuItemKind kind; } rows[] = {
+        {PopupItem::Close, L"", MenuItemKind::Default},
+        {PopupItem::Font, L"Set &Font && Color...", MenuItemKind::Command},
+        {PopupItem::BackColor, L"Set &Background Color...", MenuItemKind::Command},
+        {PopupItem::Transparent, L"&Transparent Background", MenuItemKind::Check},
+        {PopupItem::Position, L"Set &Position...", MenuItemKind::Command},
+        {PopupItem::SetMargin, L"Set &Margin Width", MenuItemKind::Submenu},
+        {PopupItem::Start, L"Start with &Windows", MenuItemKind::Check},
+        {PopupItem::Separator, L"-", MenuItemKind::Separator},
+        {PopupItem::About, L"&About...", MenuItemKind::Command},
+        {PopupItem::Exit, L"&Quit", MenuItemKind::Command}};
+    ASSERT_EQ(kPopupItems.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(std::tuple(kPopupItems[i].item, std::wstring(kPopupItems[i].caption), kPopupItems[i].kind),
+                  std::tuple(rows[i].item, std::wstring(rows[i].caption), rows[i].kind)) << "item " << i;
+    }
+    EXPECT_EQ(kCloseCaption, L"\t\u2573");
+    EXPECT_EQ(MarginCaption(5), L"&5 px");
+    EXPECT_EQ(MenuDialogTitle(L"Morvane3\u2122", PopupItem::Font), L"Morvane3\u2122 - Set Font & Color");
+}
+
+// Each chosen item runs its own command, once.
+struct LastCommand : MenuCommands {
+    void FontClick() override { last += "font "; }
+    void BackColorClick() override { last += "backcolor "; }
+    void TransparentClick() override { last += "transparent "; }
+    void PositionClick() override { last += "position "; }
+    void MarginClick(int index) override { last += "margin" + std::to_string(index) + " "; }
+    void StartClick() override { last += "start "; }
+    void AboutClick() override { last += "about "; }
+    void ExitClick() override { last += "exit "; }
+    std::string last;
+};
+
+TEST(Menu, ChosenItemRunsItsCommand) {
+    const struct { unsigned id; const char* command; } rows[] = {
+        {DesignOf(PopupItem::Font).commandId, "font "}, {DesignOf(PopupItem::BackColor).commandId, "backcolor "},
+        {DesignOf(PopupItem::Transparent).commandId, "transparent "}, {DesignOf(PopupItem::Position).commandId, "position "},
+        {DesignOf(PopupItem::Start).commandId, "start "}, {DesignOf(PopupItem::About).commandId, "about "},
+        {DesignOf(PopupItem::Exit).commandId, "exit "}, {MarginCommandId(0), "margin0 "}, {MarginCommandId(9), "margin9 "},
+        {DesignOf(PopupItem::Close).commandId, ""}, {0, ""}, {0xFFFF, ""}};
+    std::set<unsigned> ids;
+    for (const auto& row : rows) {
+        LastCommand commands;
+        DispatchMenuCommand(row.id, commands);
+        EXPECT_EQ(commands.last, row.command) << "id " << row.id;
+        if (row.id != 0 && row.id != 0xFFFF) {
+            EXPECT_TRUE(ids.insert(row.id).second) << "id " << row.id << " twice";
+        }
+    }
+}
+
+std::string Marks(const ControlMenuState& state) {
+    std::string text = state.TransparentChecked() ? "T" : "-";
+    text += state.BackColorEnabled() ? "B" : "-";
+    text += state.StartChecked() ? "S " : "- ";
+    for (int i = -1; i <= kMarginItemCount; ++i) text += state.MarginChecked(i) ? std::to_string(i) : "";
+    return text;
+}
+
+TEST(Menu, Marks) {
+    FakeRegistry calls;
+    const FakeAnsiCodePage ansi;
+    const RegistryAccess registry(calls, ansi);
+    const AutostartEntry entry{L"Morvane", L"C:\\Tools\\Morvane3.exe"};
+    ControlMenuState state;
+    // Each row: what the user or the program does, then the marks the menu shows.
+    const struct { const char* step; std::function<void()> run; const char* marks; } rows[] = {
+        {"start", [] {}, "-B- "},
+        {"open, margin 0", [&] { BeginMenuOpening(state, registry, entry, 0); }, "-B- 0"},
+        {"second opening while open", [&] { EXPECT_FALSE(BeginMenuOpening(state, registry, entry, 5)); }, "-B- 0"},
+        {"margin 0 to 4", [&] { state.EndOpening(); state.SetMarginChecked(0, false); state.SetMarginChecked(4, true); }, "-B- 4"},
+        {"margin 10", [&] { EXPECT_TRUE(state.SetMarginChecked(10, true).empty()); }, "-B- 4"},
+        {"transparent", [&] { state.SetTransparentChecked(true); }, "T-- 4"},
+        {"run value of this path", [&] { calls.PutText(32, kAutostartRunKey, L"Morvane", "C:\\Tools\\Morvane3.exe"); }, "T-- 4"},
+        {"open", [&] { BeginMenuOpening(state, registry, entry, 4); state.EndOpening(); }, "T-S 4"},
+        {"run value in other case", [&] { calls.PutText(32, kAutostartRunKey, L"Morvane", "C:\\TOOLS\\Morvane3.exe"); }, "T-S 4"},
+        {"open", [&] { BeginMenuOpening(state, registry, entry, 4); state.EndOpening(); }, "T-- 4"},
+        {"opaque, margin 3 set elsewhere", [&] { state.SetTransparentChecked(false); state.SetMarginChecked(3, true); }, "-B- 34"},
+    };
+    for (const auto& row : rows) {
+        row.run();
+        EXPECT_EQ(Marks(state), row.marks) << row.step;
+    }
+    const MarkChanges all = state.AllMarks();
+    ASSERT_EQ(all.size(), 3u + kMarginItemCount);
+    EXPECT_EQ(all[1], (MarkChange{DesignOf(PopupItem::BackColor).commandId, ItemMark::Enabled, true}));
+    EXPECT_EQ(all[3 + 3], (MarkChange{MarginCommandId(3), ItemMark::Checked, true}));
+}
+
+} // namespace
+} // namespace morvane

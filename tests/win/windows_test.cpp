@@ -1,0 +1,106 @@
+// Contracts of the program's own windows with the real system: the indicator
+// never takes the focus and is cut to its letters by a window region; the
+// control menu's native items and marks.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "doubles/fake_input_cursor.h"
+#include "doubles/fake_process_facts.h"
+#include "doubles/fake_system.h"
+#include "indicator/win32/main_window.h"
+#include "indicator/win32/region_from_picture.h"
+#include "menu/control_menu_items.h"
+#include "menu/win32/menu_window.h"
+#include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/registry_win32.h"
+
+namespace morvane::win32 {
+namespace {
+
+struct Windows : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(fwMenu.Load());
+        fwMain.SetControlMenu(&fwMenu);
+        fwMain.Load();
+        ASSERT_TRUE(fwMain.IsLoaded());
+        fwMain.toLang.SetEnabled(false);
+    }
+    // The kind of the window's region (ERROR for none) and whether its top-left pixel is in it.
+    std::pair<int, bool> Shape() const {
+        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        const int kind = GetWindowRgn(fwMain.hWnd(), region.get());
+        return {kind, PtInRegion(region.get(), 0, 0) != FALSE};
+    }
+    FakeProfileFiles files;
+    SettingsStore store{files};
+    FakeProcessFacts process;
+    FakeInputCursor input;
+    FakeRegistry calls;
+    FakeAnsiCodePage ansi;
+    RegistryAccess registry{calls, ansi};
+    MenuWindow fwMenu{registry, {L"Morvane", L"C:\\Tools\\Morvane3.exe"}};
+    MainWindow fwMain{store, process, input};
+};
+
+TEST_F(Windows, IndicatorNeverTakesTheFocus) {
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(fwMain.hWnd(), GWL_EXSTYLE));
+    EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE),
+              DWORD{WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE});
+    EXPECT_FALSE(GetWindowLongPtrW(fwMain.hWnd(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+    const HWND before = GetForegroundWindow();
+    fwMain.SetVisible(true);
+    fwMain.toLang.OnTick();
+    SendMessageW(fwMain.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_TRUE(fwMain.Visible());
+    EXPECT_EQ(GetForegroundWindow(), before);
+    EXPECT_NE(GetFocus(), fwMain.hWnd());
+}
+
+TEST_F(Windows, TransparencyCutsTheIndicatorToItsLetters) {
+    fwMain.SetVisible(true);
+    fwMain.toLang.OnTick();
+    EXPECT_EQ(Shape().first, ERROR) << "no region without the mark";
+    fwMenu.SetTransparentChecked(true);
+    fwMain.zPaintCursor();
+    EXPECT_EQ(Shape(), std::pair(COMPLEXREGION, false)) << "the letters without the background corner";
+    fwMain.ForeColor = fwMain.BackColor;
+    fwMain.zPaintCursor();
+    EXPECT_EQ(Shape().first, NULLREGION) << "letters in the background colour leave an empty shape";
+    EXPECT_FALSE(RegionFromPicture(fwMain.hWnd(), nullptr));
+    EXPECT_FALSE(ShapeWindow(fwMain.hWnd(), UniqueRegion()));
+}
+
+std::wstring Caption(HMENU menu, UINT position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(Windows, ControlMenuItemsAndMarks) {
+    const HMENU menu = fwMenu.ControlMenu();
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(kPopupItems.size()));
+    for (std::size_t i = 1; i < kPopupItems.size(); ++i) {
+        if (kPopupItems[i].kind != MenuItemKind::Separator) {
+            EXPECT_EQ(Caption(menu, UINT(i)), kPopupItems[i].caption) << i;
+        }
+    }
+    EXPECT_EQ(Caption(menu, 0), L"\t\u2573");
+    EXPECT_EQ(GetMenuDefaultItem(menu, TRUE, 0), 0u);
+    const HMENU margins = GetSubMenu(menu, PositionOf(PopupItem::SetMargin));
+    ASSERT_EQ(GetMenuItemCount(margins), 10);
+    EXPECT_EQ(Caption(margins, 9), L"&9 px");
+    const auto state = [&](PopupItem item) { return GetMenuState(menu, DesignOf(item).commandId, MF_BYCOMMAND); };
+    fwMenu.SetTransparentChecked(true);
+    fwMenu.SetStartChecked(true);
+    fwMenu.SetMarginChecked(4, true);
+    EXPECT_TRUE(state(PopupItem::Transparent) & MF_CHECKED);
+    EXPECT_TRUE(state(PopupItem::BackColor) & MF_GRAYED);
+    EXPECT_TRUE(state(PopupItem::Start) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(margins, MarginCommandId(4), MF_BYCOMMAND) & MF_CHECKED);
+    fwMenu.SetTransparentChecked(false);
+    EXPECT_FALSE(state(PopupItem::BackColor) & MF_GRAYED);
+}
+
+} // namespace
+} // namespace morvane::win32
