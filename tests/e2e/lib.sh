@@ -48,12 +48,6 @@ e2e_check_reg() {
   e2e_check_equal "$1" "$4" "$found"
 }
 
-# e2e_within <tolerance> <number>...: every number lies within +-tolerance.
-e2e_within() {
-  local tolerance=$1 n; shift
-  for n; do (( n >= -tolerance && n <= tolerance )) || return 1; done
-}
-
 # ---------------------------------------------------------------- waiting
 
 e2e_now_ms() { echo $(( ${EPOCHREALTIME/./} / 1000 )); }

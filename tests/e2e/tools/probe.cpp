@@ -1,24 +1,14 @@
-// The probe of the end-to-end scenarios: reads what the program under test
-// shows (its windows, controls, menu and pixels) and does the few things a
-// script cannot do through the X server. Output is plain UTF-8, one record a
-// line, "kind<TAB>name=value<TAB>...", so that scripts can grep it.
+// The probe of the end-to-end scenarios: reads the windows and controls of
+// the program under test and does the few things a script cannot do through
+// the X server. Output is plain UTF-8, one record a line,
+// "kind<TAB>name=value<TAB>...", so that scripts can grep it.
 //
 //   probe windows [prefix]       windows whose class or title starts with the
 //                                prefix (default "Morvane3") and all other
 //                                top-level windows of their processes
 //   probe children <window>      the controls inside a window
-//   probe menu [class]           the control menu held by the menu window
-//                                (default class "Morvane3Menu")
 //   probe popup                  the pop-up menus open now
-//   probe pixel <x> <y>          one screen pixel
-//   probe render <text> <font> <points> <bold 0|1> <fore> <back> <out.bmp>
-//                                the text in that font; colours as six hex
-//                                digits BBGGRR, as the settings file holds them
 //   probe click <window> <text>  presses the button with that caption
-//   probe close <window>         posts WM_CLOSE
-//   probe key <vk> [down|up]     a key through the system's input
-//   probe keystate <vk>...       whether each key is held now
-//   probe cursor                 the cursor position and its confinement
 //   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
 // A <window> is a handle (decimal or 0x...), a class name or a title.
@@ -32,9 +22,7 @@
 #include <vector>
 
 #include "probe/input_actions.h"
-#include "probe/menu_report.h"
 #include "probe/output.h"
-#include "probe/render_report.h"
 #include "probe/window_reports.h"
 
 namespace {
@@ -54,12 +42,10 @@ std::vector<std::wstring> Arguments() {
 }
 
 int Usage() {
-    PrintLine(L"usage: probe windows [prefix] | children <window> | menu [class] | popup | pixel <x> <y> |"
-              L" render <text> <font> <points> <bold> <fore> <back> <out.bmp> | click <window> <text> |"
-              L" close <window> | key <vk> [down|up] | keystate <vk>... | cursor | hold | move <window> <x> <y> <w> <h>");
+    PrintLine(L"usage: probe windows [prefix] | children <window> | popup | click <window> <text> | hold |"
+              L" move <window> <x> <y> <w> <h>");
     return 1;
 }
-
 int Number(const std::wstring& text) { return static_cast<int>(ParseNumber(text).value_or(0)); }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -68,30 +54,8 @@ int Run(const std::vector<std::wstring>& args) {
     const size_t n = args.size();
     if (command == L"windows" && n <= 2) return ReportWindows(n == 2 ? args[1] : L"Morvane3");
     if (command == L"children" && n == 2) return ReportChildren(FindWindowNamed(args[1]));
-    if (command == L"menu" && n <= 2) return ReportMenu(n == 2 ? args[1] : L"Morvane3Menu");
     if (command == L"popup" && n == 1) return ReportPopups();
-    if (command == L"pixel" && n == 3) return ReportPixel(Number(args[1]), Number(args[2]));
-    if (command == L"render" && n == 8) {
-        RenderRequest request;
-        request.text = args[1];
-        request.fontName = args[2];
-        request.points = _wtof(args[3].c_str());
-        request.bold = args[4] == L"1";
-        request.fore = morvane::ParseColourText(args[5]);
-        request.back = morvane::ParseColourText(args[6]);
-        request.outPath = args[7];
-        return RenderText(request);
-    }
     if (command == L"click" && n == 3) return ClickControl(FindWindowNamed(args[1]), args[2]);
-    if (command == L"close" && n == 2) return CloseWindows(args[1]);
-    if (command == L"key" && (n == 2 || n == 3))
-        return SendKey(static_cast<WORD>(Number(args[1])), n == 3 ? args[2] : L"press");
-    if (command == L"keystate" && n >= 2) {
-        std::vector<WORD> keys;
-        for (size_t i = 1; i < n; ++i) keys.push_back(static_cast<WORD>(Number(args[i])));
-        return ReportKeyStates(keys);
-    }
-    if (command == L"cursor" && n == 1) return ReportCursor();
     if (command == L"hold" && n == 1) return HoldDesktop();
     if (command == L"move" && n == 6)
         return MoveWindowTo(FindWindowNamed(args[1]), Number(args[2]), Number(args[3]), Number(args[4]),
