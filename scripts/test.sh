@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the three configurations and runs every test: native unit tests
-# (ctest), the Win32 tests under Wine, and the end-to-end scenarios.
-# Ends with one summary line: "Total: N passed, M failed".
+# (ctest), the Win32 tests under Wine, and the end-to-end scenarios; checks
+# that includes point down the layers and that the tests stay a small share
+# of the code. Ends with one summary line: "Total: N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh || exit 1
@@ -12,6 +13,18 @@ count() { passed=$((passed + $1)); failed=$((failed + $2)); echo "$3: $1 passed,
 build() {
   cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)" || { echo "build $1 failed"; exit 1; }
 }
+
+# Checks that are not tests, each counted as one.
+check() {
+  local label=$1; shift
+  if "$@"; then count 1 0 "$label"; else count 0 1 "$label"; fi
+}
+check "Layering check" bash scripts/check-layers.sh
+if [[ -f ../shared/tools/test-share ]]; then
+  check "Test share check" ../shared/tools/test-share
+else
+  echo "Test share check skipped: ../shared/tools/test-share is not there"
+fi
 
 build native
 ctest --preset native -j "$(nproc)" --timeout 120 | tee build/native/ctest.log | tail -n 15

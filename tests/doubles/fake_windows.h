@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "menu/command_windows.h"
@@ -17,8 +18,7 @@ class FakeDialogs : public CommonDialogs {
 public:
     bool PickColour(WindowId by, std::uint32_t& colour, std::array<std::int32_t, 16>& custom,
                     const std::wstring& caption) override {
-        Opened(by, caption);
-        openedColour = colour;
+        std::tie(owner, title, openedColour) = std::tuple(by, caption, colour);
         openedCustom = custom;
         custom[0] = editedCustom0;
         if (colourOk) colour = pickedColour;
@@ -26,9 +26,7 @@ public:
     }
     FontDialogResult PickFont(WindowId by, FontDescription& font, std::uint32_t& textColour,
                               const std::wstring& caption) override {
-        Opened(by, caption);
-        openedFont = font;
-        openedColour = textColour;
+        std::tie(owner, title, openedColour, openedFont) = std::tuple(by, caption, textColour, font);
         if (fontAnswer == FontDialogResult::Confirmed && pickedFont) font = *pickedFont;
         if (fontAnswer == FontDialogResult::Confirmed) textColour = pickedColour;
         return fontAnswer;
@@ -39,19 +37,11 @@ public:
     FontDialogResult fontAnswer = FontDialogResult::Confirmed;
     std::optional<FontDescription> pickedFont;
 
-    int openings = 0;
     WindowId owner = 0;
     std::wstring title;
     std::uint32_t openedColour = 0;
     std::array<std::int32_t, 16> openedCustom{};
     FontDescription openedFont;
-
-private:
-    void Opened(WindowId by, const std::wstring& caption) {
-        ++openings;
-        owner = by;
-        title = caption;
-    }
 };
 
 struct FakeIndicator : CommandIndicator {
@@ -124,11 +114,13 @@ struct FakeStartupWindows : StartupWindows {
     void SetTransparentChecked(bool on) override { transparent = on; }
     std::wstring LoadIndicatorAndGetTag() override {
         steps.push_back("indicator");
+        if (onIndicator) onIndicator();
         return L"C:\\Tools\\Morvane3.dat";
     }
     void GiveIndicatorTheDialogIcon() override { steps.push_back("icon"); }
     void ShowIndicator() override { steps.push_back("show"); }
     void CloseDialog() override { steps.push_back("close"); }
+    std::function<void()> onIndicator;  // what the test looks at when the indicator loads
     std::wstring mark;
     bool start = false, transparent = false;
     std::vector<std::string> steps;

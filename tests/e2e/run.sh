@@ -39,7 +39,6 @@ if [[ ! -f "$E2E_BIN/Morvane3.exe" || ! -f "$E2E_BIN/probe.exe" ]]; then
 fi
 # Wine reads command lines and writes names in the locale's character set.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
-unset WINE_XVFB_PID
 e2e_start_display || { e2e_not_ok "a virtual X server starts"; exit 1; }
 e2e_prepare_prefix
 

@@ -94,10 +94,9 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
     fwMenu.SetTransparentChecked(true);
     fwMenu.SetStartChecked(true);
     fwMenu.SetMarginChecked(4, true);
-    EXPECT_TRUE(state(PopupItem::Transparent) & MF_CHECKED);
-    EXPECT_TRUE(state(PopupItem::BackColor) & MF_GRAYED);
-    EXPECT_TRUE(state(PopupItem::Start) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(margins, MarginCommandId(4), MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(std::tuple(state(PopupItem::Transparent) & MF_CHECKED, state(PopupItem::BackColor) & MF_GRAYED,
+                         state(PopupItem::Start) & MF_CHECKED, GetMenuState(margins, MarginCommandId(4), MF_BYCOMMAND) & MF_CHECKED),
+              std::tuple(UINT{MF_CHECKED}, UINT{MF_GRAYED}, UINT{MF_CHECKED}, UINT{MF_CHECKED}));
     fwMenu.SetTransparentChecked(false);
     EXPECT_FALSE(state(PopupItem::BackColor) & MF_GRAYED);
 }

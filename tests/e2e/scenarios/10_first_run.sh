@@ -1,6 +1,12 @@
 # The first start from a new folder: the first-run dialog, Enter accepts it,
 # the acceptance records the folder and switches autostart on, and the
-# indicator starts beside the cursor, red text on white.
+# indicator starts beside the cursor, red text on white. Then the second
+# start from the accepted folder: the indicator at once, no dialog; a second
+# copy ends without showing anything; "/?" shows the help dialog beside the
+# running copy and its "&OK" ends only it.
+
+# The visible "Morvane3™" window of a copy other than the running one.
+e2e_help_dialog() { e2e_app_window_titled "Morvane3™" | grep -vP "\tpid=$1\t"; }
 
 scenario_first_run() {
   e2e_new_app
@@ -9,13 +15,9 @@ scenario_first_run() {
   # The very first Wine program of the run also starts Wine's desktop: slower.
   e2e_check "the first-run dialog \"Morvane3™\" is shown" \
     e2e_wait_until 30 e2e_app_window_titled "Morvane3™" || { e2e_shot no-dialog; return; }
-  local dialog children
+  local dialog
   dialog=$(e2e_app_window_titled "Morvane3™")
   e2e_shot first-run-dialog
-  children=$(probe children "$(e2e_field hwnd <<<"$dialog")")
-  printf '%s\n' "$children" >"$E2E_SCENARIO_DIR/dialog-children.txt"
-  e2e_check "the dialog shows \"&Yes\"" grep -qP '\tvisible=1\t.*\ttext=&Yes$' <<<"$children"
-  e2e_check "the dialog shows \"&No\"" grep -qP '\tvisible=1\t.*\ttext=&No$' <<<"$children"
 
   # No window manager: keys go to the window under the pointer.
   local x y
@@ -33,6 +35,30 @@ scenario_first_run() {
 
   e2e_check_indicator_at "the indicator is beside the cursor" "$x" "$y" 0 0
   e2e_check_red_on_white "the indicator shows red text on white" indicator
-}
 
-e2e_scenario first_run 60 scenario_first_run
+  e2e_end_scenario_processes
+  e2e_mouse_to 300 300
+  e2e_start_app
+  local first=$APP_PID
+  e2e_check "started again, the indicator is shown at once" e2e_wait_until 30 e2e_indicator_visible ||
+    { e2e_shot no-indicator; return; }
+  e2e_check "no dialog is shown" e2e_not e2e_app_window_titled "Morvane3™"
+  e2e_shot running
+  local running_pid
+  running_pid=$(e2e_indicator | e2e_field pid)
+  e2e_start_app
+  e2e_check "a second copy ends by itself within 5 s" e2e_wait_until 5 e2e_ended "$APP_PID"
+  e2e_check "the second copy showed no window" e2e_not e2e_help_dialog "$running_pid"
+  e2e_start_app -- "/?"
+  local help=$APP_PID
+  e2e_check "\"/?\" while a copy runs shows the help dialog" e2e_wait_until 20 e2e_help_dialog "$running_pid" ||
+    { e2e_shot no-help; return; }
+  dialog=$(e2e_field hwnd <<<"$(e2e_help_dialog "$running_pid")")
+  e2e_shot help-dialog
+  e2e_check "the help dialog shows only \"&OK\"" eval "probe children $dialog | grep -P '\tvisible=1\t.*\ttext=&(OK|Yes|No)$' |
+    grep -oP 'text=\K.*' | paste -sd' ' | grep -qx '&OK'"
+  e2e_click_control "$dialog" "&OK"
+  e2e_check "\"&OK\" ends the help copy" e2e_wait_until 10 e2e_ended "$help"
+  e2e_check "the running copy goes on, its indicator shown" eval "e2e_running $first && e2e_indicator_visible"
+}
+e2e_scenario first_and_second_start 120 scenario_first_run

@@ -5,13 +5,8 @@
 # Starts the accepted copy in this locale over a notepad of the same locale
 # and keeps a picture of its indicator as <name>.png.
 lang_indicator() {
-  e2e_start_other LC_ALL="$1" LANG="$1" -- notepad.exe
-  e2e_check "a notepad runs in $1" e2e_wait_until 20 e2e_notepad_visible || return 1
-  probe move Notepad 100 100 700 450 >/dev/null
-  e2e_mouse_to 400 300
-  e2e_start_app LC_ALL="$1" LANG="$1"
-  e2e_check "the indicator is shown in $1" e2e_wait_until 20 e2e_indicator_visible || { e2e_shot "no-indicator-$2"; return 1; }
-  e2e_check_indicator_at "the indicator is beside the cursor in $1" 400 300 0 0
+  e2e_start_over_notepad LC_ALL="$1" LANG="$1" || return 1
+  e2e_check_indicator_at "the indicator is beside the cursor in $1" 420 300 0 0
   e2e_check_red_on_white "the indicator shows red text on white in $1" "$2"
 }
 

@@ -10,16 +10,24 @@ cmd_setting() {
       inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
 }
 cmd_setting_is() { [[ $(cmd_setting "$1" "$2") == "$3" ]]; }
-cmd_popups() { probe popup | grep -P '^popup\t' | grep -cF "	exe=$APP_WIN_EXE"; }
+cmd_popups() { e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t'; }
 cmd_menu_open() { (( $(cmd_popups) >= ${1:-1} )); }
 cmd_size() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field size; }
 cmd_region() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field region; }
 cmd_cut() { [[ $(cmd_region) =~ /[1-9][0-9]*$ ]]; }
 cmd_window() { e2e_field hwnd <<<"$(e2e_app_window_titled "$1")"; }
+# The dialog is topmost and centred on the 1280 x 800 screen, within 2 px.
+cmd_topmost_centred() {
+  local line x y; line=$(e2e_app_window_titled "$1" | grep -P '\ttopmost=1\t') || return 1
+  read -r x y < <(e2e_rect_centre "$(e2e_field rect <<<"$line")")
+  (( x >= 638 && x <= 642 && y >= 398 && y <= 402 ))
+}
 
-# cmd_choose "what" <key>...: left Shift + middle button over notepad, then the keys.
+# cmd_choose "what" <key>...: left Shift + middle button over notepad, then the
+# keys. Notepad is clicked first: after a dialog has gone, no window of Wine's
+# may have the keyboard.
 cmd_choose() {
-  e2e_mouse_to 420 300
+  e2e_mouse_to 420 300; xdotool click 1
   xdotool keydown Shift_L mousedown 2; sleep 0.3; xdotool mouseup 2 keyup Shift_L
   e2e_check "the gesture opens the menu for: $1" e2e_wait_until 5 cmd_menu_open || { e2e_shot "no-menu-$2"; return 1; }
   shift
@@ -37,13 +45,7 @@ scenario_menu_commands() {
   e2e_accepted_here
   e2e_reg_delete_value "$E2E_RUN_KEY" "$E2E_RUN_VALUE"
   e2e_write_settings "[Main]" "[Font]" "Name=Tahoma"
-  # Wine sees the gesture only over one of its own windows: notepad, clicked.
-  e2e_start_other -- notepad.exe
-  e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return
-  probe move Notepad 100 100 800 500 >/dev/null
-  e2e_mouse_to 400 300; xdotool click 1
-  e2e_start_app
-  e2e_check "the indicator is shown" e2e_wait_until 20 e2e_indicator_visible || { e2e_shot no-indicator; return; }
+  e2e_start_over_notepad || return
 
   local s1 s0 s9
   s1=$(cmd_size)
@@ -69,13 +71,20 @@ scenario_menu_commands() {
   cmd_choose "transparency off" t
   e2e_check "off writes Transparent=0 and gives the full rectangle back" e2e_wait_until 5 \
     eval "cmd_setting_is Main Transparent 0 && [[ \$(cmd_region) == none ]]"
-  cmd_choose "transparency on again" t
-  e2e_check "with Silent=1 no hint shows" e2e_not e2e_wait_until 3 e2e_app_window_titled "$hint"
-  cmd_choose "transparency off again" t
+
+  local fonts="Morvane3™ - Set Font & Color"
+  cp "$APP_DIR/Morvane3.dat" "$E2E_SCENARIO_DIR/settings-before-font.dat"
+  cmd_choose "font" f
+  e2e_check "the font dialog opens titled, topmost and centred" e2e_wait_until 10 cmd_topmost_centred "$fonts" || e2e_shot no-fonts
+  e2e_shot font-dialog
+  probe click "$(cmd_window "$fonts")" Cancel >/dev/null
+  e2e_check "Cancel closes it and writes nothing" e2e_wait_until 5 eval \
+    "e2e_indicator_visible && cmp -s '$E2E_SCENARIO_DIR/settings-before-font.dat' '$APP_DIR/Morvane3.dat'"
 
   local colours="Morvane3™ - Set Background Color" dialog id value
   cmd_choose "background colour" b
-  e2e_check "the colour dialog opens" e2e_wait_until 10 e2e_app_window_titled "$colours" || { e2e_shot no-colours; return; }
+  e2e_check "the colour dialog opens titled, topmost and centred" e2e_wait_until 10 cmd_topmost_centred "$colours" ||
+    { e2e_shot no-colours; return; }
   dialog=$(cmd_window "$colours")
   for id in 706:0 707:128 708:255; do  # red, green and blue of the full-open dialog
     value=${id#*:}

@@ -27,11 +27,7 @@ scenario_position_dialog() {
   e2e_new_app
   e2e_accepted_here
   e2e_write_settings "[Main]" "ShiftX=-40" "ShiftY=20"
-  e2e_start_other -- notepad.exe
-  e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return
-  probe move Notepad 100 100 800 500 >/dev/null
-  e2e_mouse_to 420 300; xdotool click 1
-  e2e_start_app
+  e2e_start_over_notepad || return
   e2e_check_indicator_at "the indicator starts at the stored offsets -40,20" 420 300 -40 20 || return
   sleep 0.3
   e2e_shot indicator-screen && e2e_crop indicator-screen "$(e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect)" indicator

@@ -2,8 +2,6 @@
 // when the link counts as hovered.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "about/about_content.h"
 #include "about/about_layout.h"
 #include "about/site_hover.h"
@@ -57,8 +55,6 @@ TEST(About, Layout) {
                    std::optional<TwipsRect> yes; double clientW, clientH; } rows[] = {
         {AboutMode::FirstRun, 0, 0, 0, Px(62, 23, 350, 180), Px(132, 73, 210, 90), {}, Px(0, 203, 442, 43),
          Px(352, 10, 75, 23), Px(268, 10, 75, 23), 442, 246},
-        {AboutMode::Help, 0, 0, 0, Px(62, 23, 350, 180), Px(132, 73, 210, 90), {}, Px(0, 203, 442, 43),
-         Px(352, 10, 75, 23), Px(268, 10, 75, 23), 442, 246},
         {AboutMode::About, 300, 64, 170, Px(62, 23, 300, 64), {}, Px(62, 87, 170, 16), Px(0, 126, 392, 43),
          Px(302, 10, 75, 23), std::nullopt, 392, 169},
         {AboutMode::Hint, 260, 64, 200, Px(62, 23, 260, 64), {}, Px(21, 87, 218, 16), Px(0, 126, 352, 43),
@@ -84,28 +80,6 @@ TEST(About, Layout) {
                              l.no, l.yes, l.clientWidth, l.clientHeight, l.windowWidth - l.clientWidth),
                   std::tuple(row.text, row.picture, row.other, row.bar, row.no, row.yes, row.clientW * 15,
                              row.clientH * 15, 8 * 15.0)) << "mode " << static_cast<int>(row.mode);
-    }
-}
-
-TEST(About, LayoutOnWholePixelsAt168Dpi) {
-    const double perPixel = 1440.0 / 168;
-    const AboutLoadSizes sizes = AboutSizesAtLoad({perPixel, perPixel});
-    AboutLayoutInput in;
-    in.twips = {perPixel, perPixel};
-    in.icon = sizes.icon;
-    in.pictureWidth = sizes.pictureWidth;
-    in.pictureHeight = sizes.pictureHeight;
-    in.buttonWidth = sizes.buttonWidth;
-    in.buttonHeight = sizes.buttonHeight;
-    in.barHeight = sizes.barHeight;
-    in.text = {123 * perPixel, 45 * perPixel};
-    in.link = in.checkCaption = {67 * perPixel, 17 * perPixel};
-    const auto whole = [&](double t) { return std::abs(t / perPixel - std::round(t / perPixel)) < 1e-9; };
-    for (const AboutMode mode : {AboutMode::FirstRun, AboutMode::About, AboutMode::Hint}) {
-        in.aboutMode = mode;
-        const AboutLayout l = LayOutAbout(in);
-        for (const TwipsRect& r : {l.text, l.picture, l.bar, l.no, l.link, l.check})
-            EXPECT_TRUE(whole(r.left) && whole(r.top) && whole(r.width) && whole(r.height)) << static_cast<int>(mode);
     }
 }
 

@@ -32,7 +32,6 @@ TEST(Menu, Items) {
     }
     EXPECT_EQ(kCloseCaption, L"\t\u2573");
     EXPECT_EQ(MarginCaption(5), L"&5 px");
-    EXPECT_EQ(MenuDialogTitle(L"Morvane3\u2122", PopupItem::Font), L"Morvane3\u2122 - Set Font & Color");
 }
 
 // Each chosen item runs its own command, once.

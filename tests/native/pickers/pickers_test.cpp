@@ -1,11 +1,8 @@
-// The pickers' rules: a font as the font dialog describes it and back, and
-// where a dialog stands on the screen.
+// The pickers' rules: a font as the font dialog describes it and back.
 #include <gtest/gtest.h>
 
 #include "doubles/fake_system.h"
 #include "pickers/font_description.h"
-#include "pickers/mul_div.h"
-#include "platform/common_dialogs.h"
 
 namespace morvane {
 namespace {
@@ -14,35 +11,13 @@ std::string FieldText(const std::array<std::uint8_t, 32>& field) {
     return std::string(field.begin(), std::find(field.begin(), field.end(), std::uint8_t{0}));
 }
 
-// Double-byte characters for U+4E00..U+4EFF: lead byte 0x82, then the low byte.
-struct DoubleByteCodePage : FakeAnsiCodePage {
-    std::string Encode(std::wstring_view text) const override {
-        std::string bytes;
-        for (const wchar_t c : text) {
-            if (c >= 0x4E00) bytes += '\x82';
-            bytes += static_cast<char>(c & 0xFF);
-        }
-        return bytes;
-    }
-};
-
-TEST(Pickers, MulDiv) {
-    const struct { std::int32_t n, num, den, result; } rows[] = {
-        {10, 96, 72, 13}, {-13, 72, 96, -10}, {1, 3, 2, 2}, {-1, 3, 2, -2}, {1, -3, 2, -2}, {-3, -3, -2, -5},
-        {12, 96, 0, -1}, {0x40000000, 4, 1, -1}, {-0x40000000, 2, 1, -1}, {0x40000000, 0x40000000, 0x40000000, 0x40000000}};
-    for (const auto& row : rows) EXPECT_EQ(MulDiv(row.n, row.num, row.den), row.result) << row.n << "*" << row.num << "/" << row.den;
-}
-
 TEST(Pickers, FaceName) {
     const FakeAnsiCodePage ansi;
-    const DoubleByteCodePage dbcs;
-    const struct { const AnsiCodePage& page; std::wstring name; std::string field; } rows[] = {
-        {ansi, L"Caf\u00E9 \u4E2D", "Caf\xE9 ?"}, {ansi, std::wstring(31, L'x'), std::string(31, 'x')},
-        {ansi, std::wstring(40, L'y'), std::string(31, 'y')},
-        {dbcs, std::wstring(30, L'a') + L"\u4E2D\u4E2E", std::string(30, 'a')},
-        {dbcs, std::wstring(29, L'a') + L"\u4E2D\u4E2E", std::string(29, 'a') + "\x82\x2D"}};
+    const struct { std::wstring name; std::string field; } rows[] = {
+        {L"Caf\u00E9 \u4E2D", "Caf\xE9 ?"}, {std::wstring(31, L'x'), std::string(31, 'x')},
+        {std::wstring(40, L'y'), std::string(31, 'y')}};
     for (const auto& row : rows) {
-        const auto field = FaceNameField(row.page, row.name);
+        const auto field = FaceNameField(ansi, row.name);
         EXPECT_EQ(FieldText(field), row.field) << row.name.size() << " characters";
         EXPECT_EQ(field[31], 0);
     }
@@ -82,17 +57,6 @@ TEST(Pickers, DescriptionToFont) {
         EXPECT_EQ(std::tuple(f.Name, f.Size, f.Bold(), f.Weight, f.Underline, f.Italic, f.Charset),
                   std::tuple(std::wstring(L"Verdana"), SettingsNumber(row.size), row.bold, row.bold ? 700 : 400, true,
                              false, 161)) << row.height << " weight " << row.weight << " at " << row.dpi;
-    }
-}
-
-TEST(Pickers, DialogCentring) {
-    const struct { double screenW, screenH, twips; std::int32_t w, h; std::int32_t left, top; } rows[] = {
-        {1280 * 15.0, 800 * 15.0, 15, 400, 300, 440, 250}, {1280 * 15.0, 800 * 15.0, 15, 399, 301, 440, 249},
-        {1280 * 15.0, 800 * 15.0, 15, 1400, 901, -60, -50}, {12500, 12500, 12.5, 400, 400, 300, 300},
-        {1000.5 * 12, 1000.5 * 12, 12, 400, 400, 300, 300}, {1001.5 * 12, 1001.5 * 12, 12, 400, 400, 301, 301}};
-    for (const auto& row : rows) {
-        const DialogOrigin o = CentredDialogOrigin(row.screenW, row.screenH, row.twips, row.twips, row.w, row.h);
-        EXPECT_EQ(std::pair(o.left, o.top), std::pair(row.left, row.top)) << row.w << "x" << row.h << " on " << row.screenW;
     }
 }
 

@@ -98,9 +98,6 @@ TEST(ColourText, CustomColourList) {
 }
 
 TEST_F(Settings, ColoursInTheFile) {
-    Put(L"Main", L"BackColor", L"white");
-    EXPECT_EQ(ReadColour(store, kFile, L"Main", L"ForeColor", L"0000FF"), 0xFFu);
-    EXPECT_EQ(ReadColour(store, kFile, L"Main", L"BackColor", L"FFFFFF"), 0u);
     WriteCustomColours(store, kFile, {});
     EXPECT_EQ(files.Stored(kFile, L"ShowColor", L"Custom"), L" ");
     WriteCustomColours(store, kFile, {0xFF});

@@ -6,7 +6,6 @@
 #include "doubles/fake_system.h"
 #include "doubles/fake_windows.h"
 #include "startup/startup.h"
-#include "startup/startup_rules.h"
 
 namespace morvane {
 namespace {
@@ -14,23 +13,6 @@ namespace {
 const std::wstring kLocationKey = L"SOFTWARE\\Zantor Ltd\\Morvane3";
 const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Morvane3.exe";
 const std::wstring kRunValue = L"Morvane Language Badge \u00AE";
-
-TEST(Startup, Rules) {
-    const struct { const wchar_t* commandLine; AboutMode mode; } modes[] = {
-        {L"/help", AboutMode::Help}, {L"/?", AboutMode::Help}, {L"", AboutMode::FirstRun}, {L"/HELP", AboutMode::FirstRun},
-        {L"/? ", AboutMode::FirstRun}, {L"/help /?", AboutMode::FirstRun}, {L"\"/?\"", AboutMode::FirstRun}};
-    for (const auto& row : modes) EXPECT_EQ(AboutModeForCommandLine(row.commandLine), row.mode) << row.commandLine;
-    EXPECT_TRUE(SecondCopyEnds(AboutMode::FirstRun, true));
-    EXPECT_FALSE(SecondCopyEnds(AboutMode::Help, true) || SecondCopyEnds(AboutMode::FirstRun, false));
-    const struct { const wchar_t* stored; AboutMode mode; LocationOutcome outcome; } locations[] = {
-        {L"C:\\Tools", AboutMode::FirstRun, LocationOutcome::Accept}, {L"C:\\Tools", AboutMode::Help, LocationOutcome::Nothing},
-        {L"C:\\Tools", AboutMode::Hint, LocationOutcome::Nothing}, {L"c:\\tools", AboutMode::FirstRun, LocationOutcome::NewLocation},
-        {L"C:\\Tools\\", AboutMode::FirstRun, LocationOutcome::NewLocation}, {L"", AboutMode::Help, LocationOutcome::NewLocation}};
-    for (const auto& row : locations)
-        EXPECT_EQ(LocationCheckOutcome(row.stored, L"C:\\Tools", row.mode), row.outcome) << row.stored << static_cast<int>(row.mode);
-    EXPECT_EQ(LocationCheckOutcome(L"", L"", AboutMode::FirstRun), LocationOutcome::NewLocation);
-    EXPECT_EQ(AppPathsKeyOf(L"Morvane3"), kAppPaths);
-}
 
 struct Start : ::testing::Test {
     // Initialize and the dialog's Load as the program runs them: "ended",
@@ -58,11 +40,13 @@ TEST_F(Start, Scenarios) {
     const struct { const wchar_t* commandLine; bool another; const char* stored; const char* run;
                    std::string outcome, mark, location, runAfter; bool startChecked; } rows[] = {
         {L"", true, "C:\\Tools", "-", "ended", "", "C:\\Tools", "-", false},
-        {L"/HELP", true, "-", "-", "ended", "", "-", "-", false},
+        {L"/HELP", true, "-", "-", "ended", "", "-", "-", false}, {L"/? ", true, "-", "-", "ended", "", "-", "-", false},
+        {L"/help /?", true, "-", "-", "ended", "", "-", "-", false}, {L"/help", true, "-", "-", "dialog", "*", "-", "-", false},
         {L"/?", true, "C:\\Tools", "-", "dialog", "", "C:\\Tools", "-", false},
         {L"/?", false, "C:\\Old", "-", "dialog", "*", "C:\\Old", "-", false},
         {L"", false, "-", "-", "dialog", "*", "-", "-", false},
         {L"", false, "C:\\tools", "-", "dialog", "*", "C:\\tools", "-", false},
+        {L"", false, "C:\\Tools\\", "-", "dialog", "*", "C:\\Tools\\", "-", false},
         {L"", false, "C:\\Tools", "-", "accepted", "", "C:\\Tools", "-", false},
         {L"", false, "C:\\Tools", "C:\\Tools\\Morvane3.exe", "accepted", "", "C:\\Tools", "C:\\Tools\\Morvane3.exe", true},
         {L"", false, "C:\\Tools", "C:\\Old\\Morvane3.exe", "accepted", "", "C:\\Tools", "C:\\Old\\Morvane3.exe", false}};
@@ -96,28 +80,18 @@ TEST_F(Start, YesAcceptsInOrder) {
     EXPECT_TRUE(windows.start && windows.transparent);
 }
 
-TEST_F(Start, AcceptanceStepsAroundTheRegistry) {
-    // The registry entries are written before the indicator loads; a failed
-    // write leaves Start unchecked but the indicator still starts.
+TEST_F(Start, AcceptanceWritesTheRegistryBeforeTheIndicatorAndSurvivesAFailedWrite) {
     std::string seenAtIndicator;
-    struct Windows : FakeStartupWindows {
-        std::function<void()> onIndicator;
-        std::wstring LoadIndicatorAndGetTag() override {
-            onIndicator();
-            return FakeStartupWindows::LoadIndicatorAndGetTag();
-        }
-    } watching;
-    watching.onIndicator = [&] { seenAtIndicator = Location() + " " + Run_(); };
-    Startup accepting(process, registry, store, watching);
-    watching.mark = L"*";
-    accepting.OnYes();
+    windows.onIndicator = [&] { seenAtIndicator = Location() + " " + Run_(); };
+    windows.mark = L"*";
+    startup.OnYes();
     EXPECT_EQ(seenAtIndicator, "C:\\Tools C:\\Tools\\Morvane3.exe");
     calls = {};
     calls.failCreate = true;
-    watching.steps.clear();
-    accepting.OnYes();
-    EXPECT_FALSE(watching.start);
-    EXPECT_EQ(watching.steps.back(), "close");
+    windows.steps.clear();
+    startup.OnYes();
+    EXPECT_FALSE(windows.start);
+    EXPECT_EQ(windows.steps.back(), "close");
 }
 
 } // namespace
