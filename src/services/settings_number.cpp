@@ -1,11 +1,9 @@
 #include "services/settings_number.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
+#include "services/decimal_text.h"
 #include "services/leading_number.h"
 
 namespace morvane {
@@ -23,15 +21,6 @@ std::optional<SettingsNumber> ToSettingsNumber(const DecimalNumber& number) {
 
 } // namespace
 
-std::optional<SettingsNumber> SettingsNumber::FromDouble(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    // The shortest round-trip form of a double has at most 24 characters.
-    std::array<char, 32> buffer{};
-    const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (written.ec != std::errc{}) return std::nullopt;
-    return ToSettingsNumber(ScanLeadingNumber(std::wstring(buffer.data(), written.ptr)));
-}
-
 double SettingsNumber::ToDouble() const {
     return static_cast<double>(scaled_) / static_cast<double>(kScale);
 }
@@ -44,10 +33,6 @@ std::int64_t SettingsNumber::Whole() const {
     if (rest > kHalf || (rest == kHalf && odd)) ++whole;
     if (rest < -kHalf || (rest == -kHalf && odd)) --whole;
     return whole;
-}
-
-double ReadLeadingNumber(std::wstring_view text) {
-    return ToDouble(ScanLeadingNumber(text));
 }
 
 std::optional<SettingsNumber> ReadSettingsNumber(std::wstring_view text) {
@@ -63,9 +48,9 @@ std::wstring NumberText(SettingsNumber value) {
     const std::uint64_t fraction = magnitude % kUnsignedScale;
 
     std::wstring text = scaled < 0 ? L"-" : L"";
-    if (whole != 0 || fraction == 0) text += std::to_wstring(whole);
+    if (whole != 0 || fraction == 0) text += DecimalText(whole);
     if (fraction != 0) {
-        std::wstring digits = std::to_wstring(fraction + kUnsignedScale).substr(1);
+        std::wstring digits = DecimalText(fraction + kUnsignedScale).substr(1);
         digits.erase(digits.find_last_not_of(L'0') + 1);
         text += L'.';
         text += digits;
