@@ -210,6 +210,8 @@ for row in "${ROWS[@]}"; do
 done
 echo
 echo "CPU: % of one core, process + Wine server, over $SECONDS_PER_WINDOW s; cursor moving about 50 times a second."
+echo "Libraries Morvane3.exe imports (the others load when first needed):" \
+  "$(x86_64-w64-mingw32-objdump -p "$BIN/Morvane3.exe" | awk '/DLL Name:/ { printf "%s ", $3 }')"
 echo
 echo "Region benchmark (benchmarks/win/region_benchmark.cpp):"
 echo '```'
