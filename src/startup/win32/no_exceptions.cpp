@@ -1,6 +1,6 @@
 // The program throws no exceptions and catches none, so it links none of the
-// exception runtime (unwinder, demangler, threads library: most of a
-// megabyte before stripping). What the C++ library would throw (out of
+// exception runtime (unwinder, demangler, printf, threads library: half of
+// the stripped program). What the C++ library would throw (out of
 // memory, a container's length or index checks, an empty std::function)
 // ends the program at once here, as the uncaught exception would have.
 // Should new code need another of these, the link fails with a duplicate
