@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "services/decimal_text.h"
 #include "services/utilities.h"
 
 namespace morvane {
@@ -17,7 +18,7 @@ const PopupItemDesign& DesignOf(PopupItem item) {
 }
 
 std::wstring MarginCaption(int index) {
-    return L"&" + std::to_wstring(index) + L" px";
+    return L"&" + DecimalText(index) + L" px";
 }
 
 std::uint16_t MarginCommandId(int index) {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "services/leading_number.h"
 #include "services/settings_keys.h"
-#include "services/settings_number.h"
 #include "services/utilities.h"
 
 namespace morvane {
@@ -16,13 +16,14 @@ namespace {
 constexpr std::size_t kColourDigits = 6;
 
 // "&H" followed by the digits, read by the leading-number rule; nothing when
-// the value does not fit a signed 32-bit number.
+// the value does not fit a signed 32-bit number. Whole numbers all the way:
+// no floating point.
 std::optional<std::int32_t> ReadHexInt32(std::wstring_view digits) {
-    const double value = ReadLeadingNumber(std::wstring(L"&H") + std::wstring(digits));
-    if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    const std::optional<std::int64_t> value = ScaleHalfEven(ScanLeadingNumber(L"&H" + std::wstring(digits)), 0);
+    constexpr auto kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kHigh = std::numeric_limits<std::int32_t>::max();
+    if (!value || *value < kLow || *value > kHigh) return std::nullopt;
+    return static_cast<std::int32_t>(*value);
 }
 
 } // namespace

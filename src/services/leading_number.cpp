@@ -1,9 +1,7 @@
 #include "services/leading_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
-#include <system_error>
 
 namespace morvane {
 
@@ -184,18 +182,6 @@ std::optional<std::int64_t> ScaleHalfEven(const DecimalNumber& number, int fract
     }
     if (magnitude > kMaxPositive) return std::nullopt;
     return static_cast<std::int64_t>(magnitude);
-}
-
-double ToDouble(const DecimalNumber& number) {
-    if (number.digits.empty()) return 0.0;
-    const std::string text = number.digits + "e" + std::to_string(number.exponent);
-    double value = 0.0;
-    const std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        const bool huge = static_cast<std::int64_t>(number.digits.size()) + number.exponent > 0;
-        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
-    }
-    return number.negative ? -value : value;
 }
 
 } // namespace morvane

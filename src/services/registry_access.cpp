@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "services/decimal_text.h"
 #include "services/utilities.h"
 
 namespace morvane {
@@ -74,9 +75,9 @@ std::wstring RegistryDataToText(const AnsiCodePage& ansi, std::uint32_t type, st
         if (data.empty()) return {};
         return BytesToText(ansi, data.first(data.size() - 1), {}, {}, true);
     case reg::kRegDword:
-        return std::to_wstring(LittleEndian(data));
+        return DecimalText(LittleEndian(data));
     case reg::kRegDwordBigEndian:
-        return std::to_wstring(BigEndian(data));
+        return DecimalText(BigEndian(data));
     default:
         return BytesToText(ansi, data, {}, {}, true);
     }

@@ -1,5 +1,6 @@
 #include "services/settings_number.h"
 
+#include "services/decimal_text.h"
 #include "services/leading_number.h"
 
 namespace morvane {
@@ -17,10 +18,6 @@ std::optional<SettingsNumber> ToSettingsNumber(const DecimalNumber& number) {
 
 } // namespace
 
-double ReadLeadingNumber(std::wstring_view text) {
-    return ToDouble(ScanLeadingNumber(text));
-}
-
 std::optional<SettingsNumber> ReadSettingsNumber(std::wstring_view text) {
     return ToSettingsNumber(ScanLeadingNumber(text));
 }
@@ -34,9 +31,9 @@ std::wstring NumberText(SettingsNumber value) {
     const std::uint64_t fraction = magnitude % kUnsignedScale;
 
     std::wstring text = scaled < 0 ? L"-" : L"";
-    if (whole != 0 || fraction == 0) text += std::to_wstring(whole);
+    if (whole != 0 || fraction == 0) text += DecimalText(whole);
     if (fraction != 0) {
-        std::wstring digits = std::to_wstring(fraction + kUnsignedScale).substr(1);
+        std::wstring digits = DecimalText(fraction + kUnsignedScale).substr(1);
         digits.erase(digits.find_last_not_of(L'0') + 1);
         text += L'.';
         text += digits;

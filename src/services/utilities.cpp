@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "services/decimal_text.h"
+
 namespace morvane {
 
 namespace {
@@ -62,8 +64,8 @@ std::wstring RepeatText(std::wstring_view text, int count) {
 std::wstring VersionText(int major, int minor, int revision) {
     // The digits of minor + 100 (revision + 10000) without the first one give
     // a fixed count of digits with leading zeros.
-    std::wstring text = std::to_wstring(major) + L"." + std::to_wstring(minor + 100).substr(1);
-    if (revision >= 1) text += L"." + std::to_wstring(revision + 10000).substr(1);
+    std::wstring text = DecimalText(major) + L"." + DecimalText(minor + 100).substr(1);
+    if (revision >= 1) text += L"." + DecimalText(revision + 10000).substr(1);
     return text;
 }
 

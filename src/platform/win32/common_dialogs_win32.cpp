@@ -64,11 +64,13 @@ using UniquePrinterDc = UniqueMemoryDc;
 
 // The default printer's device context; none when there is no default
 // printer. Asks quietly: no dialog and no warning.
-UniquePrinterDc DefaultPrinterDc() {
+UniquePrinterDc DefaultPrinterDc(LazyLibrary& comdlg32) {
+    const auto printDlg = comdlg32.Find<decltype(PrintDlgW)>("PrintDlgW");
+    if (!printDlg) return UniquePrinterDc();
     PRINTDLGW request{};
     request.lStructSize = sizeof(request);
     request.Flags = PD_RETURNDEFAULT | PD_RETURNDC | PD_NOWARNING;
-    const bool found = PrintDlgW(&request) != FALSE;
+    const bool found = printDlg(&request) != FALSE;
     const UniqueGlobal devMode(request.hDevMode);
     const UniqueGlobal devNames(request.hDevNames);
     return UniquePrinterDc(found ? request.hDC : nullptr);
@@ -117,6 +119,8 @@ FontDescription FromLogFont(const LOGFONTA& logFont) {
 
 bool Win32CommonDialogs::PickColour(WindowId owner, std::uint32_t& colour,
                                     std::array<std::int32_t, 16>& customColours, const std::wstring& title) {
+    const auto chooseColor = comdlg32_.Find<decltype(ChooseColorA)>("ChooseColorA");
+    if (!chooseColor) return false;
     std::array<COLORREF, 16> custom{};
     std::transform(customColours.begin(), customColours.end(), custom.begin(),
                    [](std::int32_t value) { return static_cast<COLORREF>(value); });
@@ -128,7 +132,7 @@ bool Win32CommonDialogs::PickColour(WindowId owner, std::uint32_t& colour,
     description.Flags = kColourDialogFlags;
     description.lCustData = reinterpret_cast<LPARAM>(&title);
     description.lpfnHook = ColorDialogHook;
-    const bool confirmed = ChooseColorA(&description) != FALSE;
+    const bool confirmed = chooseColor(&description) != FALSE;
     std::transform(custom.begin(), custom.end(), customColours.begin(),
                    [](COLORREF value) { return static_cast<std::int32_t>(value); });
     if (confirmed) colour = description.rgbResult;
@@ -137,6 +141,8 @@ bool Win32CommonDialogs::PickColour(WindowId owner, std::uint32_t& colour,
 
 FontDialogResult Win32CommonDialogs::PickFont(WindowId owner, FontDescription& font, std::uint32_t& textColour,
                                               const std::wstring& title) {
+    const auto chooseFont = comdlg32_.Find<decltype(ChooseFontA)>("ChooseFontA");
+    if (!chooseFont) return FontDialogResult::Cancelled;
     const UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(LOGFONTA)));
     if (!block) return FontDialogResult::NoMemory;
     const GlobalLockGuard lock(block.get());
@@ -144,7 +150,7 @@ FontDialogResult Win32CommonDialogs::PickFont(WindowId owner, FontDescription& f
     auto* logFont = static_cast<LOGFONTA*>(lock.get());
     *logFont = ToLogFont(font);
 
-    const UniquePrinterDc printer = DefaultPrinterDc();
+    const UniquePrinterDc printer = DefaultPrinterDc(comdlg32_);
     CHOOSEFONTA description{};
     description.lStructSize = sizeof(description);
     description.hwndOwner = reinterpret_cast<HWND>(owner);
@@ -155,7 +161,7 @@ FontDialogResult Win32CommonDialogs::PickFont(WindowId owner, FontDescription& f
     description.rgbColors = textColour;
     description.lCustData = reinterpret_cast<LPARAM>(&title);
     description.lpfnHook = FontDialogHook;
-    if (!ChooseFontA(&description)) return FontDialogResult::Cancelled;
+    if (!chooseFont(&description)) return FontDialogResult::Cancelled;
 
     font = FromLogFont(*logFont);
     textColour = description.rgbColors;

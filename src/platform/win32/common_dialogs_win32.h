@@ -1,9 +1,10 @@
 #pragma once
-// The colour and font dialogs of comdlg32. The ANSI versions are used so the
+// The colour and font dialogs of comdlg32, loaded with the first dialog. The ANSI versions are used so the
 // font description crosses as it is, face name in the ANSI code page.
 #include <windows.h>
 
 #include "platform/common_dialogs.h"
+#include "platform/win32/lazy_library.h"
 
 namespace morvane::win32 {
 
@@ -22,6 +23,9 @@ public:
     // fonts alone.
     FontDialogResult PickFont(WindowId owner, FontDescription& font, std::uint32_t& textColour,
                               const std::wstring& title) override;
+
+private:
+    LazyLibrary comdlg32_{L"comdlg32.dll"};
 };
 
 } // namespace morvane::win32

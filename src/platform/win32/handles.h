@@ -68,6 +68,10 @@ struct GlobalTraits {
     using Handle = HGLOBAL;
     static void Close(HGLOBAL h) { GlobalFree(h); }
 };
+struct ModuleTraits {  // libraries loaded with LoadLibrary
+    using Handle = HMODULE;
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
 struct KernelHandleTraits {  // mutexes, events, processes
     using Handle = HANDLE;
     static void Close(HANDLE h) { CloseHandle(h); }
@@ -80,6 +84,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 // A GDI object of a known type (HBITMAP, HRGN, HFONT, HBRUSH).
 template <typename T>

@@ -6,7 +6,9 @@
 namespace morvane::win32 {
 
 bool Win32Shell::Open(const std::wstring& file, const std::wstring& parameters, int showCommand) {
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), parameters.c_str(), L"", showCommand);
+    const auto shellExecute = shell32_.Find<decltype(ShellExecuteW)>("ShellExecuteW");
+    if (!shellExecute) return false;
+    const HINSTANCE result = shellExecute(nullptr, L"open", file.c_str(), parameters.c_str(), L"", showCommand);
     // Values above 32 mean success.
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -3,7 +3,7 @@
 key, a plus sign and a mouse whose middle button is highlighted, 210 x 90
 pixels, on a transparent background.
 
-The file is a 24-bit bitmap; magenta (FF00FF) marks the transparent pixels,
+The file is an 8-bit palette bitmap; magenta (FF00FF) marks the transparent pixels,
 which the dialog keys out. Edges are smoothed by sampling each pixel 4 x 4
 times and blending with white, the usual window colour; pixels that a shape
 covers by less than a quarter stay transparent.
@@ -159,17 +159,19 @@ def draw_mouse(canvas):
 
 
 def bmp_file(rows):
-    row_bytes = (WIDTH * 3 + 3) // 4 * 4
+    """An 8-bit bitmap: the picture has fewer than 256 colours, each kept exactly."""
+    palette = sorted({colour for row in rows for colour in row})
+    assert len(palette) <= 256, "too many colours for an 8-bit bitmap"
+    index = {colour: i for i, colour in enumerate(palette)}
+    row_bytes = (WIDTH + 3) // 4 * 4
     data = bytearray()
     for row in reversed(rows):
-        line_bytes = bytearray()
-        for r, g, b in row:
-            line_bytes += bytes((b, g, r))
-        line_bytes += bytes(row_bytes - len(line_bytes))
-        data += line_bytes
-    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return header + info + bytes(data)
+        data += bytes(index[colour] for colour in row) + bytes(row_bytes - WIDTH)
+    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 0, len(data), 3780, 3780, len(palette), 0)
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + len(info) + len(colours)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + colours + bytes(data)
 
 
 def main():

@@ -3,7 +3,7 @@
 right, beside a black text-cursor bar, on a transparent background.
 
 The picture is drawn on a 16 x 16 grid and scaled by whole numbers to 16, 32,
-48 and 64 pixels. Each size is a 32-bit BGRA image with its AND mask.
+48 and 64 pixels. Each size is a 16-colour (4-bit) image with its AND mask.
 Standard library only:  python3 make_icon.py [output.ico]
 """
 import struct
@@ -17,6 +17,8 @@ TRANSPARENT = None
 BLACK = (0x00, 0x00, 0x00)
 DARK_BLUE = (0x14, 0x2A, 0x80)
 WHITE = (0xFF, 0xFF, 0xFF)
+# The four colours fit a 16-colour icon, an eighth of the size of a 32-bit one.
+PALETTE = [BLACK, DARK_BLUE, WHITE]
 
 # A tiny pixel font: "#" is ink.
 GLYPHS = {
@@ -50,15 +52,22 @@ def draw_grid():
 
 
 def icon_image(grid, size):
-    """One icon entry: BITMAPINFOHEADER, BGRA rows and AND mask rows, bottom-up."""
+    """One icon entry: BITMAPINFOHEADER, the 16-colour palette, 4-bit colour
+    rows and AND mask rows, bottom-up. Transparent pixels are palette entry 0
+    (black) with the mask bit set."""
     scale = size // GRID
     pixel = lambda x, y: grid[y // scale][x // scale]
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 0, 0)
+    palette = b"".join(bytes((c[2], c[1], c[0], 0)) for c in PALETTE) + bytes(4 * (16 - len(PALETTE)))
+    colour_row_bytes = (size * 4 + 31) // 32 * 4
     colours = bytearray()
     for y in reversed(range(size)):
+        row = bytearray(colour_row_bytes)
         for x in range(size):
             c = pixel(x, y)
-            colours += bytes((0, 0, 0, 0)) if c is None else bytes((c[2], c[1], c[0], 0xFF))
+            index = 0 if c is None else PALETTE.index(c)
+            row[x // 2] |= index << (4 if x % 2 == 0 else 0)
+        colours += row
     mask_row_bytes = (size + 31) // 32 * 4
     mask = bytearray()
     for y in reversed(range(size)):
@@ -67,7 +76,7 @@ def icon_image(grid, size):
             if pixel(x, y) is None:
                 row[x // 8] |= 0x80 >> (x % 8)
         mask += row
-    return header + bytes(colours) + bytes(mask)
+    return header + palette + bytes(colours) + bytes(mask)
 
 
 def icon_file(grid):
@@ -76,7 +85,7 @@ def icon_file(grid):
     offset = len(directory) + 16 * len(images)
     entries = b""
     for size, image in zip(SIZES, images):
-        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(image), offset)
         offset += len(image)
     return directory + entries + b"".join(images)
 

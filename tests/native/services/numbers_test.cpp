@@ -8,6 +8,7 @@
 
 #include "indicator/paint_layout.h"
 #include "platform/twips.h"
+#include "services/leading_number.h"
 #include "services/settings_number.h"
 #include "services/utilities.h"
 
@@ -29,8 +30,11 @@ TEST(Numbers, LeadingNumber) {
         {L"&O37777777777", -1}, {L"&H100000000", 4294967296.0},
         {std::wstring(253, L' ') + L"7", 7}, {std::wstring(254, L' ') + L"7", 0},
         {L"1" + std::wstring(253, L' ') + L"2", 1}, {L"-1E400", -HUGE_VAL}, {L"1E-400", 0}};
-    for (const auto& row : rows) EXPECT_EQ(ReadLeadingNumber(row.text), row.value) << "\"" << row.text << "\"";
-    EXPECT_FALSE(std::signbit(ReadLeadingNumber(L"-0")));
+    for (const auto& row : rows) {
+        const std::optional<std::int64_t> read = ScaleHalfEven(ScanLeadingNumber(row.text), 4);
+        const double value = read ? static_cast<double>(*read) / 1e4 : -HUGE_VAL;
+        EXPECT_EQ(value, row.value) << "\"" << row.text << "\"";
+    }
 }
 
 TEST(Numbers, SettingsNumberFromText) {
