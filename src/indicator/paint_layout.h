@@ -26,8 +26,10 @@ struct PaintLayout {
 // is 0 once made whole gives 0.
 std::int64_t WholeQuotient(double dividend, double divisor);
 
-// textWidth / textHeight: the code's extent in the surface's font, in twips;
-// margin: pixels.
-PaintLayout LayoutPaint(double textWidth, double textHeight, TwipsPerPixel twips, std::int32_t margin);
+// textWidthPixels / textHeightPixels: the code's extent in the surface's
+// font; margin: pixels. Everything is worked out in whole pixels and only then
+// given in twips, so that at any scale the surface holds the text and its margin.
+PaintLayout LayoutPaint(std::int32_t textWidthPixels, std::int32_t textHeightPixels, TwipsPerPixel twips,
+                        std::int32_t margin);
 
 } // namespace morvane

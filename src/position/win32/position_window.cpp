@@ -1,5 +1,6 @@
 #include "position/win32/position_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/twips.h"
@@ -123,8 +124,9 @@ void PositionWindow::PlaceControls() {
     input.twips = twips;
     input.cursorWidth = owner_.CursorWidth();
     input.cursorHeight = owner_.CursorHeight();
-    input.labelWidth = PixelsFromTwips(labelFont_.TextWidth(kInstruction), twips.x);
-    input.labelHeight = DesignedLabelHeight(twips);
+    // One designed line height for each line the text needs in the room it has.
+    input.labelWidth = std::min(labelFont_.TextWidthPixels(kInstruction), LabelRoom(input.cursorWidth));
+    input.labelHeight = DesignedLabelHeight(twips) * labelFont_.WrappedLineCount(kInstruction, input.labelWidth);
     input.barHeight = DesignedBarHeight(twips);
     layout_ = LayOutPosition(input);
 

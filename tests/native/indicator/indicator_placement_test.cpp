@@ -49,8 +49,8 @@ TEST(IndicatorTopLeft, AutomaticStaysAtLeastEightPixelsFromTheHotSpot) {
 }
 
 TEST(IndicatorTopLeft, TheSizeInPixelsFollowsTheScreensScale) {
-    // At 120 dots per inch a pixel is 12 twips; 250 twips are 20 whole pixels.
-    const IndicatorGeometry indicator{{12, 12}, 250, 250};
+    // At 120 dots per inch a pixel is 12 twips; 240 twips are 20 pixels.
+    const IndicatorGeometry indicator{{12, 12}, 240, 240};
     EXPECT_EQ(IndicatorTopLeft(kHotSpot, {}, kCursor, indicator), (ScreenPoint{412, 312}));
 }
 

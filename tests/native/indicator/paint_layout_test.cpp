@@ -9,7 +9,7 @@ constexpr TwipsPerPixel kAt96Dpi{15, 15};
 
 TEST(PaintLayout, WorkedExampleWithMarginOne) {
     // A text 22 x 13 pixels.
-    const PaintLayout layout = LayoutPaint(22 * 15, 13 * 15, kAt96Dpi, 1);
+    const PaintLayout layout = LayoutPaint(22, 13, kAt96Dpi, 1);
     EXPECT_EQ(layout.widthPixels, 24);
     EXPECT_EQ(layout.heightPixels, 11);
     EXPECT_EQ(layout.width, 360);
@@ -19,7 +19,7 @@ TEST(PaintLayout, WorkedExampleWithMarginOne) {
 }
 
 TEST(PaintLayout, MarginZeroIsTheTextWidthAndFourPixelsLower) {
-    const PaintLayout layout = LayoutPaint(22 * 15, 13 * 15, kAt96Dpi, 0);
+    const PaintLayout layout = LayoutPaint(22, 13, kAt96Dpi, 0);
     EXPECT_EQ(layout.widthPixels, 22);
     EXPECT_EQ(layout.heightPixels, 9);
     EXPECT_EQ(layout.currentX, 0);
@@ -27,7 +27,7 @@ TEST(PaintLayout, MarginZeroIsTheTextWidthAndFourPixelsLower) {
 }
 
 TEST(PaintLayout, MarginNineIsNinePixelsAcrossAndSevenDown) {
-    const PaintLayout layout = LayoutPaint(22 * 15, 13 * 15, kAt96Dpi, 9);
+    const PaintLayout layout = LayoutPaint(22, 13, kAt96Dpi, 9);
     EXPECT_EQ(layout.widthPixels, 22 + 18);
     EXPECT_EQ(layout.heightPixels, 13 + 14);
     EXPECT_EQ(layout.width, 40 * 15);
@@ -38,8 +38,8 @@ TEST(PaintLayout, MarginNineIsNinePixelsAcrossAndSevenDown) {
 
 TEST(PaintLayout, TheSizeIsWholePixelsOfTheScreensOwnScale) {
     // At 120 dots per inch a pixel is 12 twips across and down.
-    const PaintLayout layout = LayoutPaint(341, 190, {12, 12}, 1);
-    EXPECT_EQ(layout.widthPixels, 28 + 2) << "341 / 12 truncates to 28";
+    const PaintLayout layout = LayoutPaint(28, 15, {12, 12}, 1);
+    EXPECT_EQ(layout.widthPixels, 28 + 2);
     EXPECT_EQ(layout.heightPixels, 15 - 2);
     EXPECT_EQ(layout.width, 30 * 12);
     EXPECT_EQ(layout.height, 13 * 12);

@@ -61,7 +61,7 @@ TEST(PositionLayout, ButtonsSitInTheBarsMiddleRoundedTowardsItsTop) {
     input.twips = {12, 12};
     input.barHeight = DesignedBarHeight(input.twips);
     const PositionLayout layout = LayOutPosition(input);
-    EXPECT_EQ(layout.cancelButton.top, 24) << "(72 - 23) pixels halved";
+    EXPECT_EQ(layout.cancelButton.top, 25) << "(870 - 276) twips halved: 297 twips";
     EXPECT_EQ(layout.cancelButton.left, 327) << "the gaps stay whole pixels at 12 twips per pixel";
 }
 

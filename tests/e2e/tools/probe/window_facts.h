@@ -63,6 +63,14 @@ inline RECT ScreenRectOf(HWND hwnd) {
     return r;
 }
 
+// The client area in screen coordinates: what the window's controls may fill.
+inline RECT ClientScreenRectOf(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 inline DWORD ProcessOf(HWND hwnd) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);

@@ -37,6 +37,7 @@ inline int ReportWindows(const std::wstring& prefix) {
             .Flag(L"foreground", hwnd == foreground)
             .Field(L"rect", RectText(r))
             .Field(L"size", SizeText(r))
+            .Field(L"client", RectText(ClientScreenRectOf(hwnd)))
             .Field(L"region", RegionText(hwnd))
             .Field(L"owner", HandleText(GetWindow(hwnd, GW_OWNER)))
             .Field(L"exe", ExecutableOf(pid))
