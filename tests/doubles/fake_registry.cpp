@@ -98,8 +98,10 @@ void FakeRegistry::PutValue(RegistryRoot root, const std::wstring& subkey, const
 
 void FakeRegistry::PutText(RegistryRoot root, const std::wstring& subkey, const std::wstring& name,
                            const std::string& text) {
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
+    // As the system stores it: UTF-16 with its terminating zero.
+    std::vector<std::uint8_t> bytes;
+    for (const char c : text) bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c), 0});
+    bytes.insert(bytes.end(), {0, 0});
     PutValue(root, subkey, name, reg::kRegSz, std::move(bytes));
 }
 

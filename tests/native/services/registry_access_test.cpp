@@ -64,13 +64,13 @@ TEST_F(RegistryAccessTest, ViewFlagIsWorkedOutAtEveryUse) {
 
 // Reading: conversions by type.
 
-TEST_F(RegistryAccessTest, StringTypesDropTheirLastByteAndKeepZerosInside) {
-    EXPECT_EQ(Read(reg::kRegSz, {'a', 'b', 'c', 0}), L"abc");
-    EXPECT_EQ(Read(reg::kRegSz, {'a', 'b', 'c'}), L"ab") << "stored without its zero: one character short";
-    EXPECT_EQ(Read(reg::kRegSz, {'a', 0, 'b', 0}), std::wstring(L"a\0b", 3));
-    EXPECT_EQ(Read(reg::kRegMultiSz, {'a', 0, 'b', 0, 0}), std::wstring(L"a\0b\0", 4));
-    EXPECT_EQ(Read(reg::kRegExpandSz, {'%', 'T', 'E', 'M', 'P', '%', 0}), L"%TEMP%") << "nothing is expanded";
-    EXPECT_EQ(Read(reg::kRegSz, {0xAE, 0}), L"\u00AE") << "bytes are characters of the ANSI code page";
+TEST_F(RegistryAccessTest, StringTypesDropTheirLastCharacterAndKeepZerosInside) {
+    EXPECT_EQ(Read(reg::kRegSz, RegistryStringData(L"abc")), L"abc");
+    EXPECT_EQ(Read(reg::kRegSz, {'a', 0, 'b', 0, 'c', 0}), L"ab") << "stored without its zero: one character short";
+    EXPECT_EQ(Read(reg::kRegSz, RegistryStringData(std::wstring(L"a\0b", 3))), std::wstring(L"a\0b", 3));
+    EXPECT_EQ(Read(reg::kRegMultiSz, RegistryStringData(std::wstring(L"a\0b\0", 4))), std::wstring(L"a\0b\0", 4));
+    EXPECT_EQ(Read(reg::kRegExpandSz, RegistryStringData(L"%TEMP%")), L"%TEMP%") << "nothing is expanded";
+    EXPECT_EQ(Read(reg::kRegSz, {0x1B, 0x04, 0x2F, 0x67, 0, 0}), L"\u041B\u672F") << "characters are UTF-16";
 }
 
 TEST_F(RegistryAccessTest, StringStoredWithNoBytesReadsAsEmptyText) {
@@ -98,7 +98,7 @@ TEST_F(RegistryAccessTest, OtherTypesReadByteByByte) {
 
 TEST_F(RegistryAccessTest, CallersTypeOverridesTheStoredOne) {
     EXPECT_EQ(Read(reg::kRegDword, {1, 0, 0, 0}, reg::kRegDwordBigEndian), L"16777216");
-    EXPECT_EQ(Read(reg::kRegSz, {'a', 'b', 0}, reg::kRegBinary), std::wstring(L"ab\0", 3));
+    EXPECT_EQ(Read(reg::kRegSz, RegistryStringData(L"ab"), reg::kRegBinary), std::wstring(L"ab\0", 3));
     EXPECT_EQ(Read(reg::kRegDword, {'1', '2', '3', '4'}, reg::kRegSz), L"123");
 }
 
@@ -141,21 +141,21 @@ TEST_F(RegistryAccessTest, WriteOfTheStoredTextTouchesNothing) {
 
 TEST_F(RegistryAccessTest, WriteOfEmptyTextStoresItWhenTheValueIsMissing) {
     EXPECT_TRUE(access.RegWriteText(kRoot, kKey, L"Path", L""));
-    EXPECT_EQ(Stored(L"Path"), (FakeRegistry::Value{reg::kRegSz, {0}}))
+    EXPECT_EQ(Stored(L"Path"), (FakeRegistry::Value{reg::kRegSz, {0, 0}}))
         << "a missing value reads as empty but must not count as already written";
 }
 
-TEST_F(RegistryAccessTest, WriteCreatesKeyAndParentsAndStoresAnsiTextWithOneZero) {
+TEST_F(RegistryAccessTest, WriteCreatesKeyAndParentsAndStoresUtf16TextWithItsZero) {
     EXPECT_TRUE(access.RegWriteText(kRoot, kKey, L"Name", L"Badge \u00AE"));
     EXPECT_TRUE(registry.HasKey(kRoot, L"SOFTWARE\\Zantor Ltd"));
-    EXPECT_EQ(Stored(L"Name"), (FakeRegistry::Value{reg::kRegSz, {'B', 'a', 'd', 'g', 'e', ' ', 0xAE, 0}}));
+    EXPECT_EQ(Stored(L"Name"), (FakeRegistry::Value{reg::kRegSz, RegistryStringData(L"Badge \u00AE")}));
     EXPECT_EQ(registry.OpenKeys(), 0);
 }
 
 TEST_F(RegistryAccessTest, WriteReplacesAValueOfAnotherTypeOrText) {
     registry.PutValue(kRoot, kKey, L"Name", reg::kRegDword, {1, 0, 0, 0});
     EXPECT_TRUE(access.RegWriteText(kRoot, kKey, L"Name", L"1"));
-    EXPECT_EQ(Stored(L"Name"), (FakeRegistry::Value{reg::kRegSz, {'1', 0}}));
+    EXPECT_EQ(Stored(L"Name"), (FakeRegistry::Value{reg::kRegSz, {'1', 0, 0, 0}}));
 }
 
 TEST_F(RegistryAccessTest, WriteCreatesFirstWithoutViewFlagThenWithIt) {

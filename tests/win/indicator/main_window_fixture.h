@@ -74,7 +74,7 @@ protected:
     Win32AnsiCodePage ansi;
     Win32ProfileFiles files{ansi};
     SettingsStore store{files};
-    Win32Registry registry{ansi};
+    Win32Registry registry;
     RegistryAccess registryAccess{registry, ansi};
     MenuWindow fwMenu{registryAccess, {L"Morvane3 Indicator Tests", L"C:\\nowhere\\Morvane3.exe"}};
     MainWindow fwMain{store, process, input};

@@ -151,7 +151,7 @@ protected:
     }
 
     Win32AnsiCodePage ansi;
-    RedirectedRegistry registry{ansi};
+    RedirectedRegistry registry;
     RegistryAccess access{registry, ansi};
     const AutostartEntry autostart{L"Morvane Language Badge \u00AE", L"C:\\Tools\\Morvane3\\Morvane3.exe"};
     RecordingCommands commands;

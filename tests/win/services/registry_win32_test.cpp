@@ -86,7 +86,7 @@ protected:
     }
 
     Win32AnsiCodePage ansi;
-    Win32Registry registry{ansi};
+    Win32Registry registry;
     RegistryAccess access{registry, ansi};
 };
 

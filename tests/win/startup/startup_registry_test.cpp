@@ -66,7 +66,7 @@ protected:
     std::wstring appPathsKey;
 
     Win32AnsiCodePage ansi;
-    Win32Registry registryCalls{ansi};
+    Win32Registry registryCalls;
     RegistryAccess registry{registryCalls, ansi};
     Win32ProfileFiles files{ansi};
     SettingsStore store{files};
