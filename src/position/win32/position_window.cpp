@@ -58,7 +58,12 @@ PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
       title_(std::move(title)),
       labelFont_(ScreenTwipsPerPixel()) {
     labelFont_.SetFont(LabelFont());
-    pbLang.OnPress = [this] { bDragging = true; };
+    // The pressed sample takes the focus: with a control that is not a
+    // button focused, Enter after a drag presses OK.
+    pbLang.OnPress = [this] {
+        bDragging = true;
+        SetFocus(pbLang.hWnd());
+    };
     pbLang.OnRelease = [this] { bDragging = false; };
     pbLang.OnMove = [this](PixelPoint pointer) { SampleMove(pointer); };
 }
