@@ -133,10 +133,11 @@ std::wstring RegistryAccess::RegReadText(RegistryRoot root, const std::wstring& 
 
 bool RegistryAccess::RegWriteText(RegistryRoot root, const std::wstring& subkey, const std::wstring& valueName,
                                   const std::wstring& value) const {
-    // Only a value that is there counts as equal: an empty text must still be
-    // stored when nothing is.
+    // Only a string value that is there counts as equal: an empty text must
+    // still be stored when nothing is, and other data that merely reads as
+    // the same text (binary bytes of the path) is not what readers find.
     const std::optional<StoredText> current = ReadValueText(root, subkey, valueName, reg::kRegSz);
-    if (current && current->text == value) return true;
+    if (current && IsStringType(current->type) && current->text == value) return true;
 
     // The first create, in the process's own view, makes the key and its
     // parents; it stays even when a later step fails.
