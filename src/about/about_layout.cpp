@@ -25,6 +25,8 @@ double GapX(int pixels, const TwipsPerPixel& scale) {
     return static_cast<double>(RoundHalfEven(pixels * scale.x));
 }
 
+constexpr double kTwipsPerDesignPixel = 15;
+
 struct ContentPlacement {
     TwipsRect text;
     TwipsRect picture;
@@ -39,10 +41,14 @@ ContentPlacement PlaceContent(const AboutLayoutInput& in, double textLeft) {
     ContentPlacement placed;
     switch (ContentOf(in.aboutMode)) {
     case AboutContent::Introduction: {
-        placed.text = Placed(textLeft, textTop, 350 * s.x, 180 * s.y, s);
+        // The text box and the picture's place in its blank lines are pixels
+        // of 96 dots per inch: they grow with the text's font at a larger
+        // scale, or the text is cut and the picture covers it.
+        placed.text = Placed(textLeft, textTop, 350 * kTwipsPerDesignPixel, 180 * kTwipsPerDesignPixel, s);
         const double pictureLeft =
             placed.text.left + static_cast<double>(WholeQuotient(placed.text.width - in.pictureWidth, 2));
-        placed.picture = Placed(pictureLeft, placed.text.top + 50 * s.y, in.pictureWidth, in.pictureHeight, s);
+        placed.picture = Placed(pictureLeft, placed.text.top + 50 * kTwipsPerDesignPixel, in.pictureWidth,
+                                in.pictureHeight, s);
         placed.barTop = placed.text.top + placed.text.height;
         break;
     }

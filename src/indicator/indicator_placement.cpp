@@ -3,17 +3,24 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/twips.h"
+
 namespace morvane {
 
 namespace {
 
 constexpr std::int64_t kNearestAutomaticOffset = 8;
 
+// The window is a whole number of pixels at any scale: its size in twips
+// goes back to exactly those pixels, whatever the twips per pixel.
+std::int64_t WindowPixels(double twips, double twipsPerPixel) {
+    return PixelsFromTwips(twips, twipsPerPixel);
+}
+
 // One axis: the stored offset, or automatic when it is 0.
 std::int64_t AxisOffset(std::int32_t stored, std::int16_t cursorExtent, double indicatorTwips, double twipsPerPixel) {
     if (stored != 0) return stored;
-    const std::int64_t indicatorPixels = WholeQuotient(indicatorTwips, twipsPerPixel);
-    return std::max(cursorExtent - indicatorPixels, kNearestAutomaticOffset);
+    return std::max(cursorExtent - WindowPixels(indicatorTwips, twipsPerPixel), kNearestAutomaticOffset);
 }
 
 std::int32_t ScreenCoordinate(std::int32_t hotSpot, std::int64_t offset) {
@@ -25,8 +32,8 @@ std::int32_t ScreenCoordinate(std::int32_t hotSpot, std::int64_t offset) {
 } // namespace
 
 IndicatorOffset SettledOffset(IndicatorOffset stored, const IndicatorGeometry& indicator) {
-    const bool reachesAcross = stored.left * indicator.twips.x + indicator.width >= 0;
-    const bool reachesDown = stored.top * indicator.twips.y + indicator.height >= 0;
+    const bool reachesAcross = stored.left + WindowPixels(indicator.width, indicator.twips.x) >= 0;
+    const bool reachesDown = stored.top + WindowPixels(indicator.height, indicator.twips.y) >= 0;
     if (stored.left <= 0 && stored.top <= 0 && reachesAcross && reachesDown) return {};
     return stored;
 }

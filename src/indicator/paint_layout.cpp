@@ -4,10 +4,11 @@
 
 namespace morvane {
 
-PaintLayout LayoutPaint(double textWidth, double textHeight, TwipsPerPixel twips, std::int32_t margin) {
+PaintLayout LayoutPaint(std::int32_t textWidthPixels, std::int32_t textHeightPixels, TwipsPerPixel twips,
+                        std::int32_t margin) {
     PaintLayout layout;
-    layout.widthPixels = WholeQuotient(textWidth, twips.x) + 2 * std::int64_t{margin};
-    layout.heightPixels = WholeQuotient(textHeight, twips.y) + 2 * (std::int64_t{margin} - 2);
+    layout.widthPixels = std::int64_t{textWidthPixels} + 2 * std::int64_t{margin};
+    layout.heightPixels = std::int64_t{textHeightPixels} + 2 * (std::int64_t{margin} - 2);
     layout.width = static_cast<double>(layout.widthPixels) * twips.x;
     layout.height = static_cast<double>(layout.heightPixels) * twips.y;
     layout.currentX = margin * twips.x;

@@ -19,8 +19,10 @@ struct PaintLayout {
     double currentY = 0;  // twips; negative when the margin is below 2
 };
 
-// textWidth / textHeight: the code's extent in the surface's font, in twips;
-// margin: pixels.
-PaintLayout LayoutPaint(double textWidth, double textHeight, TwipsPerPixel twips, std::int32_t margin);
+// textWidthPixels / textHeightPixels: the code's extent in the surface's
+// font; margin: pixels. Everything is worked out in whole pixels and only then
+// given in twips, so that at any scale the surface holds the text and its margin.
+PaintLayout LayoutPaint(std::int32_t textWidthPixels, std::int32_t textHeightPixels, TwipsPerPixel twips,
+                        std::int32_t margin);
 
 } // namespace morvane

@@ -1,7 +1,8 @@
 #pragma once
 // The Windows registry calls the registry services need, with Win32's result
-// codes (0 is success) and constants. Key names and value names are Unicode
-// here; the implementation hands them to the system in the ANSI code page.
+// codes (0 is success) and constants. Key names, value names and the data of
+// the string types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) are UTF-16, the
+// registry's own form, so any folder name survives; other data is raw bytes.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -29,6 +29,18 @@ int DesignedBarHeight(TwipsPerPixel twips) {
     return PixelsFromTwips(kBarHeight, twips.y);
 }
 
+namespace {
+
+int ClientWidth(int cursorWidth) {
+    return kPreviewLeftPx + 380 + cursorWidth + kPreviewRightMarginPx;
+}
+
+} // namespace
+
+int LabelRoom(int cursorWidth) {
+    return ClientWidth(cursorWidth) - kLabelMarginPx;
+}
+
 PositionLayout LayOutPosition(const PositionLayoutInput& in) {
     const TwipsPerPixel& s = in.twips;
     const int cw = in.cursorWidth;
@@ -39,7 +51,7 @@ PositionLayout LayOutPosition(const PositionLayoutInput& in) {
     out.desktop = {kPreviewLeftPx, 2 * kLabelMarginPx + in.labelHeight, 380 + cw, 300 + ch};
     out.innerWidth = out.desktop.width - 2 * kPreviewBorderPx;
     out.innerHeight = out.desktop.height - 2 * kPreviewBorderPx;
-    out.clientWidth = out.desktop.width + kPreviewLeftPx + kPreviewRightMarginPx;
+    out.clientWidth = ClientWidth(cw);
 
     out.cursor = {kHotSpotLeftPx, kHotSpotTopPx, cw, ch};
     out.border = {kHotSpotLeftPx - 1, kHotSpotTopPx - 1, cw + 2, ch + 2};
@@ -51,7 +63,9 @@ PositionLayout LayOutPosition(const PositionLayoutInput& in) {
     const int barTop = PixelsFromTwips(out.desktop.Bottom() * s.y - s.x, s.y);
     out.bar = {0, barTop, out.clientWidth, in.barHeight};
 
-    const double freeHeight = (in.barHeight - kButtonHeightPx) * s.y;
+    // From the bar's designed height in twips: at a scale where it is not a
+    // whole number of pixels the bar's pixel height would lose the fraction.
+    const double freeHeight = kBarHeight - static_cast<double>(RoundHalfEven(kButtonHeightPx * s.y));
     const int buttonTop = PixelsFromTwips(static_cast<double>(WholeQuotient(freeHeight, 2)), s.y);
     // Right-aligned against the bar's outer width, from right to left.
     const int cancelLeft = LeftOfButtonBefore(out.clientWidth, kWideGapPx, s.x);

@@ -81,6 +81,10 @@ int DesignedBarHeight(TwipsPerPixel twips);
 
 PositionLayout LayOutPosition(const PositionLayoutInput& input);
 
+// How wide the label may be: from its left edge to the client area's right
+// edge. At a large scale its text is wider and wraps onto more lines.
+int LabelRoom(int cursorWidth);
+
 // The indicator's offset: pixels from the hot spot to its top-left corner;
 // 0 on an axis means automatic on that axis.
 struct PositionOffsets {

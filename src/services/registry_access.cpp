@@ -53,6 +53,19 @@ std::uint32_t LittleEndian(std::span<const std::uint8_t> data) {
     return number;
 }
 
+bool IsStringType(std::uint32_t type) {
+    return type == reg::kRegSz || type == reg::kRegExpandSz || type == reg::kRegMultiSz;
+}
+
+// Little-endian UTF-16 code units; an odd last byte is no character.
+std::wstring Utf16Text(std::span<const std::uint8_t> data) {
+    std::wstring text(data.size() / 2, L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<wchar_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+    return text;
+}
+
 std::uint32_t BigEndian(std::span<const std::uint8_t> data) {
     std::uint32_t number = 0;
     for (std::uint8_t byte : data.first(std::min<std::size_t>(data.size(), 4))) number = (number << 8) | byte;
@@ -65,22 +78,26 @@ std::uint32_t RegistryViewFlagFor(bool processIs64Bit, bool isWow64) {
     return processIs64Bit || isWow64 ? reg::kKeyWow64_64Key : reg::kKeyWow64_32Key;
 }
 
-std::wstring RegistryDataToText(const AnsiCodePage& ansi, std::uint32_t type, std::span<const std::uint8_t> data) {
-    switch (type) {
-    case reg::kRegSz:
-    case reg::kRegExpandSz:
-    case reg::kRegMultiSz:
-        // The last byte is taken for the terminating zero, whether it is one
-        // or not; a value stored with no bytes at all is an empty text.
-        if (data.empty()) return {};
-        return BytesToText(ansi, data.first(data.size() - 1), {}, {}, true);
-    case reg::kRegDword:
-        return DecimalText(LittleEndian(data));
-    case reg::kRegDwordBigEndian:
-        return DecimalText(BigEndian(data));
-    default:
-        return BytesToText(ansi, data, {}, {}, true);
+std::wstring RegistryDataToText(const AnsiCodePage& ansi, std::uint32_t storedType, std::uint32_t convertAs,
+                                std::span<const std::uint8_t> data) {
+    if (convertAs == reg::kRegDword) return DecimalText(LittleEndian(data));
+    if (convertAs == reg::kRegDwordBigEndian) return DecimalText(BigEndian(data));
+    std::wstring text = IsStringType(storedType) ? Utf16Text(data) : BytesToText(ansi, data, {}, {}, true);
+    // The last character is taken for the terminating zero, whether it is
+    // one or not; a value stored with no bytes at all is an empty text.
+    if (IsStringType(convertAs) && !text.empty()) text.pop_back();
+    return text;
+}
+
+std::vector<std::uint8_t> RegistryStringData(const std::wstring& text) {
+    std::vector<std::uint8_t> data;
+    data.reserve(2 * (text.size() + 1));
+    for (const wchar_t unit : text) {
+        data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        data.push_back(static_cast<std::uint8_t>((unit >> 8) & 0xFF));
     }
+    data.insert(data.end(), {0, 0});
+    return data;
 }
 
 bool RegistryAccess::IsWow64() const { return registry_.QueryIsWow64Process().value_or(false); }
@@ -89,9 +106,9 @@ std::uint32_t RegistryAccess::RegistryViewFlag() const {
     return RegistryViewFlagFor(registry_.ProcessIs64Bit(), IsWow64());
 }
 
-std::optional<std::wstring> RegistryAccess::ReadValueText(RegistryRoot root, const std::wstring& subkey,
-                                                          const std::wstring& valueName,
-                                                          std::optional<std::uint32_t> type) const {
+std::optional<RegistryAccess::StoredText> RegistryAccess::ReadValueText(RegistryRoot root, const std::wstring& subkey,
+                                                                        const std::wstring& valueName,
+                                                                        std::optional<std::uint32_t> type) const {
     ScopedKey key(registry_);
     if (!key.Open(root, subkey, reg::kKeyQueryValue | RegistryViewFlag())) return std::nullopt;
 
@@ -106,20 +123,22 @@ std::optional<std::wstring> RegistryAccess::ReadValueText(RegistryRoot root, con
     if (result != reg::kSuccess) return std::nullopt;
 
     const std::span<const std::uint8_t> data(buffer.data(), std::min<std::size_t>(size, buffer.size()));
-    return RegistryDataToText(ansi_, type.value_or(storedType), data);
+    return StoredText{storedType, RegistryDataToText(ansi_, storedType, type.value_or(storedType), data)};
 }
 
 std::wstring RegistryAccess::RegReadText(RegistryRoot root, const std::wstring& subkey, const std::wstring& valueName,
                                          std::optional<std::uint32_t> type, const std::wstring& defaultText) const {
-    return ReadValueText(root, subkey, valueName, type).value_or(defaultText);
+    const std::optional<StoredText> stored = ReadValueText(root, subkey, valueName, type);
+    return stored ? stored->text : defaultText;
 }
 
 bool RegistryAccess::RegWriteText(RegistryRoot root, const std::wstring& subkey, const std::wstring& valueName,
                                   const std::wstring& value) const {
-    // Only a value that is there counts as equal: an empty text must still be
-    // stored when nothing is.
-    const std::optional<std::wstring> current = ReadValueText(root, subkey, valueName, reg::kRegSz);
-    if (current == value) return true;
+    // Only a string value that is there counts as equal: an empty text must
+    // still be stored when nothing is, and other data that merely reads as
+    // the same text (binary bytes of the path) is not what readers find.
+    const std::optional<StoredText> current = ReadValueText(root, subkey, valueName, reg::kRegSz);
+    if (current && IsStringType(current->type) && current->text == value) return true;
 
     // The first create, in the process's own view, makes the key and its
     // parents; it stays even when a later step fails.
@@ -130,10 +149,7 @@ bool RegistryAccess::RegWriteText(RegistryRoot root, const std::wstring& subkey,
     ScopedKey key(registry_);
     if (!key.Create(root, subkey, reg::kKeyAllAccess | RegistryViewFlag())) return false;
 
-    const std::string text = ansi_.Encode(value);
-    std::vector<std::uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
-    return registry_.SetValue(key.get(), valueName, reg::kRegSz, data) == reg::kSuccess;
+    return registry_.SetValue(key.get(), valueName, reg::kRegSz, RegistryStringData(value)) == reg::kSuccess;
 }
 
 bool RegistryAccess::AutostartIsOn(const AutostartEntry& entry) const {

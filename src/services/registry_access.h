@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/ansi_code_page.h"
 #include "platform/registry.h"
@@ -16,9 +17,15 @@ namespace morvane {
 // 32-bit one; a 64-bit process is never WOW64 and always wants the 64-bit view.
 std::uint32_t RegistryViewFlagFor(bool processIs64Bit, bool isWow64);
 
-// Registry data as text, by type: string types without their terminating
-// byte, DWORDs in decimal, anything else one character per byte.
-std::wstring RegistryDataToText(const AnsiCodePage& ansi, std::uint32_t type, std::span<const std::uint8_t> data);
+// Registry data as text. The stored type tells how the bytes hold characters:
+// UTF-16 for the string types, one character per byte (ANSI code page) for
+// any other. The type converted by decides the form: string types without
+// their terminating character, DWORDs in decimal, anything else every character.
+std::wstring RegistryDataToText(const AnsiCodePage& ansi, std::uint32_t storedType, std::uint32_t convertAs,
+                                std::span<const std::uint8_t> data);
+
+// A string type's data as stored: the text in UTF-16 with its terminating zero.
+std::vector<std::uint8_t> RegistryStringData(const std::wstring& text);
 
 // The Run key and the value that starts the program with Windows.
 inline constexpr wchar_t kAutostartRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -43,7 +50,8 @@ public:
     std::wstring RegReadText(RegistryRoot root, const std::wstring& subkey, const std::wstring& valueName,
                              std::optional<std::uint32_t> type = {}, const std::wstring& defaultText = {}) const;
     // Stores value as REG_SZ, creating the key and missing parents; a value
-    // that already holds the same text is left untouched. True on success.
+    // of a string type that already holds the same text is left untouched
+    // (one of another type is replaced). True on success.
     bool RegWriteText(RegistryRoot root, const std::wstring& subkey, const std::wstring& valueName,
                       const std::wstring& value) const;
 
@@ -54,8 +62,12 @@ public:
     bool SwitchAutostartOff(const AutostartEntry& entry) const;
 
 private:
-    std::optional<std::wstring> ReadValueText(RegistryRoot root, const std::wstring& subkey,
-                                              const std::wstring& valueName, std::optional<std::uint32_t> type) const;
+    struct StoredText {
+        std::uint32_t type = 0;
+        std::wstring text;
+    };
+    std::optional<StoredText> ReadValueText(RegistryRoot root, const std::wstring& subkey,
+                                            const std::wstring& valueName, std::optional<std::uint32_t> type) const;
 
     Registry& registry_;
     const AnsiCodePage& ansi_;

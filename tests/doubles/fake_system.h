@@ -120,18 +120,26 @@ public:
     std::optional<bool> QueryIsWow64Process() override { return isWow64; }
     bool ProcessIs64Bit() const override { return is64Bit; }
 
-    // Test side: text stored as the system stores REG_SZ, and what a key holds.
+    // Test side: ASCII text stored as the system stores REG_SZ (UTF-16 with its
+    // zero; other types byte by byte), and the text a string value holds.
     void PutText(int view, const std::wstring& subkey, const std::wstring& name, const std::string& text,
                  std::uint32_t type = reg::kRegSz) {
-        std::vector<std::uint8_t> bytes(text.begin(), text.end());
-        if (type != reg::kRegBinary && type != reg::kRegDword) bytes.push_back(0);
+        std::vector<std::uint8_t> bytes;
+        for (const char c : text) {
+            bytes.push_back(static_cast<std::uint8_t>(c));
+            if (type == reg::kRegSz) bytes.push_back(0);
+        }
+        if (type == reg::kRegSz) bytes.insert(bytes.end(), {0, 0});
         keys[{view, Lower(subkey)}][Lower(name)] = {type, bytes};
     }
     std::optional<std::string> Text(int view, const std::wstring& subkey, const std::wstring& name) const {
         const auto key = keys.find({view, Lower(subkey)});
         if (key == keys.end() || !key->second.contains(Lower(name))) return std::nullopt;
+        std::string text;
         const std::vector<std::uint8_t>& bytes = key->second.at(Lower(name)).bytes;
-        return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+        for (std::size_t i = 0; i + 1 < bytes.size() && (bytes[i] | bytes[i + 1]) != 0; i += 2)
+            text += static_cast<char>(bytes[i]);
+        return text;
     }
     int OpenKeys() const { return static_cast<int>(open_.size()); }
 

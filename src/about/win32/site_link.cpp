@@ -1,8 +1,22 @@
 #include "about/win32/site_link.h"
 
+#include <windowsx.h>
+
 #include <utility>
 
 namespace morvane::win32 {
+
+namespace {
+
+// Whether a release at lParam (client coordinates) lies on the link.
+bool ReleasedOnLink(HWND link, LPARAM lParam) {
+    RECT client{};
+    GetClientRect(link, &client);
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    return PtInRect(&client, at) != FALSE;
+}
+
+} // namespace
 
 bool SiteLink::Load(HWND parent, int childId, HCURSOR hand) {
     hand_ = hand;
@@ -50,10 +64,19 @@ LRESULT SiteLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnMouseMove) OnMouseMove(wParam);
         return 0;
     case WM_LBUTTONDOWN:
+        // Held until the release, so that a release elsewhere reaches the
+        // link and clears the press.
         pressed_ = true;
+        SetCapture(hWnd());
         return 0;
-    case WM_LBUTTONUP:
-        if (std::exchange(pressed_, false) && OnClick) OnClick();
+    case WM_LBUTTONUP: {
+        const bool clicked = std::exchange(pressed_, false) && ReleasedOnLink(hWnd(), lParam);
+        if (GetCapture() == hWnd()) ReleaseCapture();
+        if (clicked && OnClick) OnClick();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
         return 0;
     case WM_SIZE: {
         // The box has made its surface new and blank.

@@ -7,8 +7,8 @@
 namespace morvane::win32 {
 
 void PaintIndicator(DrawingSurface& surface, HWND window, const IndicatorPaint& paint) {
-    const PaintLayout layout =
-        LayoutPaint(surface.TextWidth(paint.code), surface.TextHeight(paint.code), paint.twips, paint.margin);
+    const PaintLayout layout = LayoutPaint(surface.TextWidthPixels(paint.code), surface.TextHeightPixels(paint.code),
+                                           paint.twips, paint.margin);
     // A font smaller than the cut-off rows leaves nothing to show, not a negative size.
     const int width = static_cast<int>(std::max<std::int64_t>(layout.widthPixels, 0));
     const int height = static_cast<int>(std::max<std::int64_t>(layout.heightPixels, 0));

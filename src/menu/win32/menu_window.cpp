@@ -26,6 +26,14 @@ private:
     ControlMenuState& state_;
 };
 
+// The program the user was typing in gets the keyboard back once the menu
+// has closed, unless a command left a window of its own in front (a dialog).
+void GiveForegroundBack(HWND typingIn, HWND menuWindow) {
+    if (!typingIn || typingIn == menuWindow || !IsWindow(typingIn)) return;
+    const HWND now = GetForegroundWindow();
+    if (now == nullptr || now == menuWindow) SetForegroundWindow(typingIn);
+}
+
 } // namespace
 
 MenuWindow::MenuWindow(const RegistryAccess& registry, AutostartEntry autostart)
@@ -71,6 +79,7 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
     POINT mouse{};
     GetCursorPos(&mouse);
     const HWND window = hWnd();
+    const HWND typingIn = GetForegroundWindow();
     // A menu whose owner is not the foreground window does not close when
     // the user clicks elsewhere; the harmless message after it keeps the next
     // showing from closing at once.
@@ -81,6 +90,7 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
     // The menu posts the chosen item's command; it runs now, before returning.
     MSG chosen{};
     if (PeekMessageW(&chosen, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) DispatchMessageW(&chosen);
+    GiveForegroundBack(typingIn, window);
     return true;
 }
 

@@ -117,19 +117,32 @@ void DrawingSurface::Print(std::wstring_view text) {
     }
 }
 
-double DrawingSurface::TextWidth(std::wstring_view text) const {
+int DrawingSurface::TextWidthPixels(std::wstring_view text) const {
     LONG widest = 0;
     for (const std::wstring_view line : LinesOf(text)) {
         SIZE extent{};
         GetTextExtentPoint32W(dc_.get(), line.data(), static_cast<int>(line.size()), &extent);
         widest = std::max(widest, extent.cx);
     }
-    return TwipsFromPixels(widest, twips_.x);
+    return static_cast<int>(widest);
+}
+
+int DrawingSurface::TextHeightPixels(std::wstring_view text) const {
+    return static_cast<int>(LinesOf(text).size()) * LineHeightPixels();
+}
+
+int DrawingSurface::WrappedLineCount(std::wstring_view text, int widthPixels) const {
+    RECT room{0, 0, widthPixels, 0};
+    DrawTextW(dc_.get(), text.data(), static_cast<int>(text.size()), &room, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return std::max(1, static_cast<int>(room.bottom / std::max(1, LineHeightPixels())));
+}
+
+double DrawingSurface::TextWidth(std::wstring_view text) const {
+    return TwipsFromPixels(TextWidthPixels(text), twips_.x);
 }
 
 double DrawingSurface::TextHeight(std::wstring_view text) const {
-    const auto lines = static_cast<int>(LinesOf(text).size());
-    return TwipsFromPixels(lines * LineHeightPixels(), twips_.y);
+    return TwipsFromPixels(TextHeightPixels(text), twips_.y);
 }
 
 void DrawingSurface::SetPictureFromImage() {

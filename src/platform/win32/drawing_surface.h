@@ -54,6 +54,11 @@ public:
     // break adds an empty line).
     double TextWidth(std::wstring_view text) const;
     double TextHeight(std::wstring_view text) const;
+    // The same in whole pixels, as the text is drawn.
+    int TextWidthPixels(std::wstring_view text) const;
+    int TextHeightPixels(std::wstring_view text) const;
+    // The lines a text takes when it is broken between words to fit the width.
+    int WrappedLineCount(std::wstring_view text, int widthPixels) const;
 
     // The background picture: a copy of the image made by SetPictureFromImage,
     // not selected into any device context; nullptr before the first copy.

@@ -28,7 +28,7 @@ HKEY Win32Registry::Find(RegistryKey key) const {
 RegistryResult Win32Registry::OpenKey(RegistryRoot root, const std::wstring& subkey, std::uint32_t access,
                                       RegistryKey& key) {
     UniqueHkey opened;
-    const LONG result = RegOpenKeyExA(RootHandle(root), ansi_.Encode(subkey).c_str(), 0, access, opened.put());
+    const LONG result = RegOpenKeyExW(RootHandle(root), subkey.c_str(), 0, access, opened.put());
     if (result == ERROR_SUCCESS) key = Keep(std::move(opened));
     return result;
 }
@@ -36,7 +36,7 @@ RegistryResult Win32Registry::OpenKey(RegistryRoot root, const std::wstring& sub
 RegistryResult Win32Registry::CreateKey(RegistryRoot root, const std::wstring& subkey, std::uint32_t access,
                                         RegistryKey& key) {
     UniqueHkey created;
-    const LONG result = RegCreateKeyExA(RootHandle(root), ansi_.Encode(subkey).c_str(), 0, nullptr,
+    const LONG result = RegCreateKeyExW(RootHandle(root), subkey.c_str(), 0, nullptr,
                                         REG_OPTION_NON_VOLATILE, access, nullptr, created.put(), nullptr);
     if (result == ERROR_SUCCESS) key = Keep(std::move(created));
     return result;
@@ -49,7 +49,7 @@ RegistryResult Win32Registry::QueryValue(RegistryKey key, const std::wstring& na
     DWORD storedType = REG_NONE;
     DWORD bytes = static_cast<DWORD>(data.size());
     // Without a buffer the system reports type and size alone.
-    const LONG result = RegQueryValueExA(handle, ansi_.Encode(name).c_str(), nullptr, &storedType,
+    const LONG result = RegQueryValueExW(handle, name.c_str(), nullptr, &storedType,
                                          data.empty() ? nullptr : data.data(), &bytes);
     type = storedType;
     size = bytes;
@@ -60,13 +60,13 @@ RegistryResult Win32Registry::SetValue(RegistryKey key, const std::wstring& name
                                        std::span<const std::uint8_t> data) {
     const HKEY handle = Find(key);
     if (!handle) return ERROR_INVALID_HANDLE;
-    return RegSetValueExA(handle, ansi_.Encode(name).c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    return RegSetValueExW(handle, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
 }
 
 RegistryResult Win32Registry::DeleteValue(RegistryKey key, const std::wstring& name) {
     const HKEY handle = Find(key);
     if (!handle) return ERROR_INVALID_HANDLE;
-    return RegDeleteValueA(handle, ansi_.Encode(name).c_str());
+    return RegDeleteValueW(handle, name.c_str());
 }
 
 RegistryResult Win32Registry::CloseKey(RegistryKey key) {

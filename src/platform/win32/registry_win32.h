@@ -1,9 +1,8 @@
 #pragma once
-// The registry through advapi32's ANSI functions. Keys handed out stay owned
-// here until CloseKey (or until this object goes).
+// The registry through advapi32's wide-character functions. Keys handed out
+// stay owned here until CloseKey (or until this object goes).
 #include <map>
 
-#include "platform/ansi_code_page.h"
 #include "platform/registry.h"
 #include "platform/win32/handles.h"
 
@@ -11,8 +10,6 @@ namespace morvane::win32 {
 
 class Win32Registry : public Registry {
 public:
-    explicit Win32Registry(const AnsiCodePage& ansi) : ansi_(ansi) {}
-
     RegistryResult OpenKey(RegistryRoot root, const std::wstring& subkey, std::uint32_t access,
                            RegistryKey& key) override;
     RegistryResult CreateKey(RegistryRoot root, const std::wstring& subkey, std::uint32_t access,
@@ -31,7 +28,6 @@ private:
     RegistryKey Keep(UniqueHkey key);
     HKEY Find(RegistryKey key) const;
 
-    const AnsiCodePage& ansi_;
     std::map<RegistryKey, UniqueHkey> open_;
 };
 

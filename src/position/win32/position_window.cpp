@@ -1,5 +1,6 @@
 #include "position/win32/position_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/twips.h"
@@ -57,7 +58,12 @@ PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
       title_(std::move(title)),
       labelFont_(ScreenTwipsPerPixel()) {
     labelFont_.SetFont(LabelFont());
-    pbLang.OnPress = [this] { bDragging = true; };
+    // The pressed sample takes the focus: with a control that is not a
+    // button focused, Enter after a drag presses OK.
+    pbLang.OnPress = [this] {
+        bDragging = true;
+        SetFocus(pbLang.hWnd());
+    };
     pbLang.OnRelease = [this] { bDragging = false; };
     pbLang.OnMove = [this](PixelPoint pointer) { SampleMove(pointer); };
 }
@@ -123,8 +129,9 @@ void PositionWindow::PlaceControls() {
     input.twips = twips;
     input.cursorWidth = owner_.CursorWidth();
     input.cursorHeight = owner_.CursorHeight();
-    input.labelWidth = PixelsFromTwips(labelFont_.TextWidth(kInstruction), twips.x);
-    input.labelHeight = DesignedLabelHeight(twips);
+    // One designed line height for each line the text needs in the room it has.
+    input.labelWidth = std::min(labelFont_.TextWidthPixels(kInstruction), LabelRoom(input.cursorWidth));
+    input.labelHeight = DesignedLabelHeight(twips) * labelFont_.WrappedLineCount(kInstruction, input.labelWidth);
     input.barHeight = DesignedBarHeight(twips);
     layout_ = LayOutPosition(input);
 

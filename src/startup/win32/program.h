@@ -55,7 +55,7 @@ private:
     const VersionRecord version_{process_.Version()};
     const AutostartEntry autostart_{AutostartEntryOf(process_)};
     const Win32AnsiCodePage ansi_;
-    Win32Registry registryCalls_{ansi_};
+    Win32Registry registryCalls_;
     const RegistryAccess registry_{registryCalls_, ansi_};
     Win32ProfileFiles profileFiles_{ansi_};
     const SettingsStore store_{profileFiles_};

@@ -97,9 +97,9 @@ TEST(Numbers, TwipsAndPixels) {
 }
 
 TEST(Numbers, PaintLayout) {
-    const struct { double w, h, twips; int margin; PaintLayout expected; } rows[] = {
-        {330, 195, 15, 1, {24, 11, 360, 165, 15, -15}}, {330, 195, 15, 0, {22, 9, 330, 135, 0, -30}},
-        {330, 195, 15, 9, {40, 27, 600, 405, 135, 105}}, {341, 190, 12, 1, {30, 13, 360, 156, 12, -12}}};
+    const struct { int w, h; double twips; int margin; PaintLayout expected; } rows[] = {
+        {22, 13, 15, 1, {24, 11, 360, 165, 15, -15}}, {22, 13, 15, 0, {22, 9, 330, 135, 0, -30}},
+        {22, 13, 15, 9, {40, 27, 600, 405, 135, 105}}, {28, 15, 12, 1, {30, 13, 360, 156, 12, -12}}};
     for (const auto& row : rows) {
         const PaintLayout l = LayoutPaint(row.w, row.h, {row.twips, row.twips}, row.margin);
         const PaintLayout& e = row.expected;

@@ -34,7 +34,8 @@ TEST_F(RegistryTest, ViewFollowsTheSystem) {
 
 TEST_F(RegistryTest, TextByType) {
     const struct { std::uint32_t type; std::string bytes; std::optional<std::uint32_t> asType; std::wstring text; } rows[] = {
-        {reg::kRegSz, std::string("a\0b\0", 4), {}, std::wstring(L"a\0b", 3)}, {reg::kRegExpandSz, "", {}, L""},
+        {reg::kRegSz, std::string("a\0\0\0b\0\0\0", 8), {}, std::wstring(L"a\0b", 3)}, {reg::kRegExpandSz, "", {}, L""},
+        {reg::kRegSz, std::string("\x1B\x04\x2F\x67\0\0", 6), {}, L"\u041B\u672F"}, {reg::kRegSz, std::string("a\0b\0", 4), {}, L"a"},
         {reg::kRegDword, std::string("\x01\x01\x00\x00", 4), {}, L"257"}, {reg::kRegDword, "\xFF\xFF\xFF\xFF", {}, L"4294967295"},
         {reg::kRegDword, "\x01\x01", {}, L"257"}, {reg::kRegDwordBigEndian, std::string("\x00\x00\x01\x01", 4), {}, L"257"},
         {reg::kRegBinary, "\x41\x99", {}, L"A\u2122"}, {reg::kRegDword, "AB", reg::kRegBinary, L"AB"}};
@@ -61,7 +62,7 @@ TEST_F(RegistryTest, WritesOnlyWhatDiffers) {
     calls.isWow64 = true;
     EXPECT_TRUE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", L"Morvane3\u2122"));
     EXPECT_EQ(calls.keys.at({64, Lower(kKey)}).at(L"").bytes, (std::vector<std::uint8_t>{
-        'M', 'o', 'r', 'v', 'a', 'n', 'e', '3', 0x99, 0})) << "ANSI text with one zero";
+        'M', 0, 'o', 0, 'r', 0, 'v', 0, 'a', 0, 'n', 0, 'e', 0, '3', 0, 0x22, 0x21, 0, 0})) << "UTF-16 with its zero";
     EXPECT_TRUE(calls.keys.contains({32, Lower(kKey)})) << "the first create is in the process's own view";
     calls.failCreate = true;
     EXPECT_FALSE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", L"other"));
@@ -74,6 +75,17 @@ TEST_F(RegistryTest, Autostart) {
     EXPECT_EQ(std::pair(entry.productName, entry.executablePath),
               std::pair(std::wstring(L"Morvane Language Badge \u00AE"), std::wstring(L"E:\\Morvane3.exe")));
     EXPECT_FALSE(registry.SwitchAutostartOff(entry)) << "nothing to delete";
+    // Only a string holding exactly the path counts as written already.
+    const struct { std::string bytes; std::uint32_t type; int writes; } rows[] = {
+        {std::string("E:\\Morvane3.exe\0", 16), reg::kRegBinary, 1}, {"E:\\Morvane3.exe", reg::kRegBinary, 1},
+        {"E:\\Morvane3.exe", reg::kRegSz, 0}};
+    for (const auto& row : rows) {
+        calls = {};
+        calls.PutText(32, kAutostartRunKey, entry.productName, row.bytes, row.type);
+        EXPECT_TRUE(registry.SwitchAutostartOn(entry)) << row.type;
+        EXPECT_TRUE(registry.AutostartIsOn(entry)) << row.type;
+        EXPECT_EQ(calls.writes, row.writes) << row.type;
+    }
 }
 
 } // namespace
