@@ -1,6 +1,7 @@
 #include "indicator/indicator_tracking.h"
 
 #include "indicator/language_code.h"
+#include "indicator/layout_source.h"
 
 namespace morvane {
 
@@ -8,11 +9,29 @@ namespace {
 
 constexpr KeyboardLayout kLanguageIdMask = 0xFFFF;
 
-// True when the layout under the cursor is new: shown then holds it and its code.
+// The facts for the window under the cursor. The focus is asked for only
+// over the foreground window, and a frame's core window only when the cursor
+// reaches another top-level window: the plain tick makes two cheap reads more.
+LayoutFacts ReadLayoutFacts(WindowId under, WindowId indicator, LanguageShown& shown, const InputCursor& input) {
+    LayoutFacts facts{.indicator = indicator, .under = under};
+    if (under == indicator || under == kNoWindow) return facts;
+    facts.root = input.RootWindowOf(under);
+    facts.foreground = input.ForegroundWindow();
+    if (facts.root != shown.root) {
+        shown.root = facts.root;
+        shown.coreWindow = input.AppCoreWindowOf(facts.root);
+    }
+    facts.coreWindow = shown.coreWindow;
+    if (facts.foreground != kNoWindow && facts.root == facts.foreground) facts.focus = input.ForegroundFocusWindow();
+    return facts;
+}
+
+// True when the layout the user types with is new: shown then holds it and its code.
 bool FollowLanguage(ScreenPoint hotSpot, WindowId indicator, LanguageShown& shown, const InputCursor& input) {
-    const WindowId under = input.WindowAt(hotSpot);
-    if (under == indicator) return false;
-    const KeyboardLayout layout = input.KeyboardLayoutOf(under);
+    const std::optional<WindowId> source =
+        LayoutSourceWindow(ReadLayoutFacts(input.WindowAt(hotSpot), indicator, shown, input));
+    if (!source) return false;
+    const KeyboardLayout layout = input.KeyboardLayoutOf(*source);
     if (layout == shown.nLayout) return false;
     shown.nLayout = layout;
     shown.sLangCode = LanguageCode(input.Iso639LanguageName(static_cast<std::uint16_t>(layout & kLanguageIdMask)));

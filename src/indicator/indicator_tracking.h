@@ -41,13 +41,17 @@ public:
 struct LanguageShown {
     std::wstring sLangCode;      // upper case; empty until the first layout is seen
     KeyboardLayout nLayout = 0;  // the layout handle last seen, compared as a whole
+    // The top-level window last under the cursor and its app core window, so
+    // that its class is looked at only when the cursor reaches another one.
+    WindowId root = kNoWindow;
+    WindowId coreWindow = kNoWindow;
 };
 
 // zMoveCursor for the hot spot at hotSpot, in this order: nothing at all while
 // the indicator is hidden; unless the cursor is over the indicator itself,
-// the layout of the window under it, and on a new layout handle the code is
-// derived and the indicator repainted; then the offset is settled and the
-// indicator placed. Returns the offset to keep from now on (in memory only).
+// the layout the user types with there (LayoutSourceWindow), and on a new
+// layout handle the code is derived and the indicator repainted; then the
+// offset is settled and the indicator placed. Returns the offset to keep from now on (in memory only).
 // A tick that finds the layout unchanged reads no language and allocates nothing.
 IndicatorOffset MoveIndicator(ScreenPoint hotSpot, IndicatorOffset stored, CursorSize cursor, LanguageShown& shown,
                               const InputCursor& input, TrackedIndicator& indicator);

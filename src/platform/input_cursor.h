@@ -42,6 +42,16 @@ public:
     // The active keyboard layout of the thread that owns the window; for
     // kNoWindow (no owning thread) the layout of the calling thread.
     virtual KeyboardLayout KeyboardLayoutOf(WindowId window) const = 0;
+    // The top-level window that holds the window (itself for a top-level one).
+    virtual WindowId RootWindowOf(WindowId window) const = 0;
+    // The foreground window; kNoWindow when there is none.
+    virtual WindowId ForegroundWindow() const = 0;
+    // The window with the keyboard focus on the foreground window's thread;
+    // kNoWindow when the system cannot tell.
+    virtual WindowId ForegroundFocusWindow() const = 0;
+    // For an app frame window (class "ApplicationFrameWindow"), its child core
+    // window, which runs on the app's own thread; kNoWindow for any other window.
+    virtual WindowId AppCoreWindowOf(WindowId root) const = 0;
     // The ISO 639 name of the language ("en", "de", "fil"), as the system
     // writes it into a four-character buffer; empty when it writes nothing.
     virtual std::wstring Iso639LanguageName(std::uint16_t languageId) const = 0;

@@ -17,6 +17,10 @@ public:
     std::map<std::pair<std::int32_t, std::int32_t>, WindowId> windowsAt;  // by (x, y); none elsewhere
     std::map<WindowId, KeyboardLayout> layouts;  // a window missing here has the thread's layout
     KeyboardLayout threadLayout = 0x04090409;
+    std::map<WindowId, WindowId> roots;  // a window missing here is top-level
+    WindowId foreground = kNoWindow;
+    WindowId focus = kNoWindow;
+    std::map<WindowId, WindowId> coreWindows;  // app frames and their core windows
     std::map<std::uint16_t, std::wstring> languageNames{{0x0409, L"en"}, {0x0407, L"de"}, {0x0419, L"ru"}};
     CursorSize cursorSize{32, 32};
     mutable int languageLookups = 0;
@@ -30,6 +34,16 @@ public:
     KeyboardLayout KeyboardLayoutOf(WindowId window) const override {
         const auto found = layouts.find(window);
         return found == layouts.end() ? threadLayout : found->second;
+    }
+    WindowId RootWindowOf(WindowId window) const override {
+        const auto found = roots.find(window);
+        return found == roots.end() ? window : found->second;
+    }
+    WindowId ForegroundWindow() const override { return foreground; }
+    WindowId ForegroundFocusWindow() const override { return focus; }
+    WindowId AppCoreWindowOf(WindowId root) const override {
+        const auto found = coreWindows.find(root);
+        return found == coreWindows.end() ? kNoWindow : found->second;
     }
     std::wstring Iso639LanguageName(std::uint16_t languageId) const override {
         ++languageLookups;

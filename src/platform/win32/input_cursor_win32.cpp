@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string_view>
 
 namespace morvane::win32 {
 
@@ -24,6 +25,32 @@ KeyboardLayout Win32InputCursor::KeyboardLayoutOf(WindowId window) const {
     const DWORD thread = GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr);
     // The handle's low 32 bits are the whole layout: language and device.
     return static_cast<KeyboardLayout>(reinterpret_cast<std::uintptr_t>(GetKeyboardLayout(thread)));
+}
+
+WindowId Win32InputCursor::RootWindowOf(WindowId window) const {
+    return reinterpret_cast<WindowId>(GetAncestor(reinterpret_cast<HWND>(window), GA_ROOT));
+}
+
+WindowId Win32InputCursor::ForegroundWindow() const {
+    return reinterpret_cast<WindowId>(GetForegroundWindow());
+}
+
+WindowId Win32InputCursor::ForegroundFocusWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    // Thread 0: the foreground thread, whichever process owns it.
+    if (!GetGUIThreadInfo(0, &info)) return kNoWindow;
+    return reinterpret_cast<WindowId>(info.hwndFocus);
+}
+
+WindowId Win32InputCursor::AppCoreWindowOf(WindowId root) const {
+    const HWND frame = reinterpret_cast<HWND>(root);
+    std::array<wchar_t, 32> className{};
+    const int length = GetClassNameW(frame, className.data(), static_cast<int>(className.size()));
+    if (std::wstring_view(className.data(), static_cast<std::size_t>(length)) != L"ApplicationFrameWindow") {
+        return kNoWindow;
+    }
+    return reinterpret_cast<WindowId>(FindWindowExW(frame, nullptr, L"Windows.UI.Core.CoreWindow", nullptr));
 }
 
 std::wstring Win32InputCursor::Iso639LanguageName(std::uint16_t languageId) const {

@@ -12,6 +12,10 @@ public:
     ScreenPoint CursorPosition() const override;
     WindowId WindowAt(ScreenPoint point) const override;
     KeyboardLayout KeyboardLayoutOf(WindowId window) const override;
+    WindowId RootWindowOf(WindowId window) const override;
+    WindowId ForegroundWindow() const override;
+    WindowId ForegroundFocusWindow() const override;
+    WindowId AppCoreWindowOf(WindowId root) const override;
     std::wstring Iso639LanguageName(std::uint16_t languageId) const override;
     CursorSize SystemCursorSize() const override;
 };
