@@ -11,11 +11,13 @@ Program::Program()
                 version_.LegalTrademarks) {
     fwMain.SetControlMenu(&fwMenu);
     fwMenu.SetCommands(&commands_);
+    fwMenu.SetDisplayCommands(&displayCommands_);
 }
 
 Program::~Program() {
     // The commands go before the menu holder.
     fwMenu.SetCommands(nullptr);
+    fwMenu.SetDisplayCommands(nullptr);
 }
 
 int Program::Run() {

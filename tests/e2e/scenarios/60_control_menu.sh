@@ -34,10 +34,10 @@ scenario_control_menu() {
   menu=$(probe menu)
   printf '%s\n' "$menu" >"$E2E_SCENARIO_DIR/menu.txt"
   e2e_check_equal "the control menu lists its items" \
-    '\t╳|Set &Font && Color...|Set &Background Color...|&Transparent Background|Set &Position...|Set &Margin Width|Start with &Windows||&About...|&Quit' \
+    '\t╳|Set &Font && Color...|Set &Background Color...|&Transparent Background|Set &Position...|Set &Margin Width|&Display|Start with &Windows||&About...|&Quit' \
     "$(e2e_menu_captions control <<<"$menu")"
   e2e_check "the first item is the default item" grep -qP '^item\tmenu=control\tpos=0\t.*\tdefault=1\t' <<<"$menu"
-  e2e_check "the eighth item is a separator" grep -qP '^item\tmenu=control\tpos=7\t.*\ttype=separator\t' <<<"$menu"
+  e2e_check "the ninth item is a separator" grep -qP '^item\tmenu=control\tpos=8\t.*\ttype=separator\t' <<<"$menu"
   e2e_check "\"Set &Background Color...\" is enabled" grep -qP '^item\tmenu=control\tpos=2\t.*\tgrayed=0\tdisabled=0\t' <<<"$menu"
   e2e_check_equal "the margin submenu lists 0 to 9 px" '&0 px|&1 px|&2 px|&3 px|&4 px|&5 px|&6 px|&7 px|&8 px|&9 px' \
     "$(e2e_menu_captions control.5 <<<"$menu")"

@@ -152,13 +152,13 @@ scenario_menu_start() {
   cmd_choose "start with Windows on" 420 300 w
   e2e_check_reg "switching on writes the Run value" "$E2E_RUN_KEY" "$E2E_RUN_VALUE" "$APP_WIN_EXE"
   cmd_open_menu 420 300 || { e2e_not_ok "the menu opens again"; return; }
-  e2e_check "\"Start with &Windows\" is checked" eval "probe menu | grep -qP '^item\tmenu=control\tpos=6\t.*\tchecked=1\t'"
+  e2e_check "\"Start with &Windows\" is checked" eval "probe menu | grep -qP '^item\tmenu=control\tpos=7\t.*\tchecked=1\t'"
   e2e_shot menu-start-on
   xdotool key w
   e2e_wait_until 3 e2e_not cmd_program_popup
   e2e_check "switching off removes the Run value" e2e_wait_until 5 e2e_not e2e_reg_value "$E2E_RUN_KEY" "$E2E_RUN_VALUE"
   cmd_open_menu 420 300 || { e2e_not_ok "the menu opens again"; return; }
-  e2e_check "\"Start with &Windows\" is unchecked" eval "probe menu | grep -qP '^item\tmenu=control\tpos=6\t.*\tchecked=0\t'"
+  e2e_check "\"Start with &Windows\" is unchecked" eval "probe menu | grep -qP '^item\tmenu=control\tpos=7\t.*\tchecked=0\t'"
   xdotool key Escape
   e2e_check "the settings file holds nothing of autostart" e2e_not grep -qi 'Start\|Run' "$APP_DIR/Morvane3.dat"
 }
