@@ -32,12 +32,12 @@ scenario_display_menu() {
 e2e_scenario display_menu 90 scenario_display_menu
 
 scenario_display_after_change() {
-  cmd_start "[Main]" "Show=2" "ShowSeconds=1" || return
-  e2e_check "after a second and a fade the indicator hides" e2e_wait_until 5 cmd_indicator_hidden
+  cmd_start "[Main]" "Show=2" "ShowSeconds=3" || return
+  e2e_check "after three seconds and a fade the indicator hides" e2e_wait_until 8 cmd_indicator_hidden
   e2e_mouse_to 1100 700
   e2e_check "on another window (the desktop) it shows again" e2e_wait_until 3 e2e_indicator_visible
   e2e_shot after-change-desktop
-  e2e_check "and hides again after the time" e2e_wait_until 5 cmd_indicator_hidden
+  e2e_check "and hides again after the time" e2e_wait_until 8 cmd_indicator_hidden
 }
 e2e_scenario display_after_change 75 scenario_display_after_change
 
