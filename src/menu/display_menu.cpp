@@ -14,15 +14,24 @@ ShowMode ShowModeOfItem(DisplayItem item) {
     return ShowMode::Always;
 }
 
-// The flag an item switches, and its key; nullptr for the show-mode items.
-bool* FlagOfItem(DisplayOptions& options, DisplayItem item, const std::wstring** key) {
-    switch (item) {
-    case DisplayItem::FullScreen: *key = &display_key::kFullScreen; return &options.fullScreen;
-    case DisplayItem::Country: *key = &display_key::kCountry; return &options.country;
-    case DisplayItem::CapsMark: *key = &display_key::kCapsMark; return &options.capsMark;
-    case DisplayItem::NoCapture: *key = &display_key::kNoCapture; return &options.noCapture;
-    default: return nullptr;
-    }
+// The items that switch one flag each, and the flag's key.
+struct FlagItem {
+    DisplayItem item;
+    bool DisplayOptions::*flag;
+    const std::wstring& key;
+};
+const FlagItem kFlagItems[] = {
+    {DisplayItem::FullScreen, &DisplayOptions::fullScreen, display_key::kFullScreen},
+    {DisplayItem::Country, &DisplayOptions::country, display_key::kCountry},
+    {DisplayItem::CapsMark, &DisplayOptions::capsMark, display_key::kCapsMark},
+    {DisplayItem::NoCapture, &DisplayOptions::noCapture, display_key::kNoCapture},
+};
+
+// nullptr for the show-mode items.
+const FlagItem* FlagItemOf(DisplayItem item) {
+    for (const FlagItem& flagItem : kFlagItems)
+        if (flagItem.item == item) return &flagItem;
+    return nullptr;
 }
 
 } // namespace
@@ -35,10 +44,8 @@ MarkChanges DisplayMarks(const DisplayOptions& options) {
     MarkChanges marks;
     for (const DisplayItemDesign& design : kDisplayItems) {
         if (design.commandId == 0) continue;
-        DisplayOptions copy = options;
-        const std::wstring* key = nullptr;
-        const bool* flag = FlagOfItem(copy, design.item, &key);
-        const bool on = flag != nullptr ? *flag : options.show == ShowModeOfItem(design.item);
+        const FlagItem* flagItem = FlagItemOf(design.item);
+        const bool on = flagItem != nullptr ? options.*(flagItem->flag) : options.show == ShowModeOfItem(design.item);
         marks.push_back({design.commandId, ItemMark::Checked, on});
     }
     return marks;
@@ -56,10 +63,10 @@ std::optional<MarkChanges> DisplayCommands::Choose(unsigned commandId) {
 
     const std::wstring file = target_.SettingsFile();
     DisplayOptions options = ReadDisplayOptions(store_, file);
-    const std::wstring* key = nullptr;
-    if (bool* flag = FlagOfItem(options, found->item, &key)) {
-        *flag = !*flag;
-        store_.IniWriteNumber(file, display_key::kSection, *key, BitOf(*flag));
+    if (const FlagItem* flagItem = FlagItemOf(found->item)) {
+        bool& flag = options.*(flagItem->flag);
+        flag = !flag;
+        store_.IniWriteNumber(file, display_key::kSection, flagItem->key, BitOf(flag));
     } else if (const ShowMode mode = ShowModeOfItem(found->item); mode != options.show) {
         options.show = mode;
         store_.IniWriteNumber(file, display_key::kSection, display_key::kShow, static_cast<std::int32_t>(mode));

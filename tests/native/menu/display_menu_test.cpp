@@ -48,8 +48,6 @@ TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
     EXPECT_TRUE(Checked(marks, DisplayItem::Country));
     EXPECT_FALSE(Checked(marks, DisplayItem::FullScreen) || Checked(marks, DisplayItem::CapsMark) ||
                  Checked(marks, DisplayItem::NoCapture));
-    files.PutValue(kFile, L"Main", L"Show", L"5");
-    EXPECT_TRUE(Checked(commands.Marks(), DisplayItem::Always)) << "a bad value reads as Always";
 }
 
 TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
