@@ -4,6 +4,7 @@
 // window covers its monitor and whether Caps Lock is on. Only what the
 // options in force need is read from the system.
 #include <cstdint>
+#include <optional>
 
 #include "indicator/display_rules.h"
 #include "platform/display_facts.h"
@@ -12,8 +13,12 @@
 
 namespace morvane {
 
-// Caps Lock is read at most this often: the mark may lag a key press by it.
-inline constexpr std::uint32_t kCapsReadMs = 100;
+// How often the facts that change seldom are read, so that a tick mostly
+// reads nothing new: Caps Lock and the foreground window at most every
+// kSlowReadMs (the mark or the hiding may lag by that much), the top-level
+// window under the cursor every kWindowReadMs.
+inline constexpr std::uint32_t kSlowReadMs = 100;
+inline constexpr std::uint32_t kWindowReadMs = 50;
 
 struct DisplayStep {
     std::uint8_t alpha = kOpaque;
@@ -33,19 +38,20 @@ public:
     bool CapsOn() const { return capsOn_; }
 
 private:
-    bool FullScreenNow(const DisplayFacts& facts);
+    bool FullScreenNow(const DisplayFacts& facts, std::uint32_t now);
     std::uint32_t MsSinceChange(const DisplayFacts& facts, const InputCursor& input, ScreenPoint hotSpot,
-                                WindowId indicator);
+                                WindowId indicator, std::uint32_t now);
 
     std::uint32_t changedAtMs_ = 0;
     bool fadedOut_ = false;  // hidden after a change until the next one
     WindowId topLevel_ = kNoWindow;
+    std::optional<std::uint32_t> topLevelReadAtMs_;
     WindowId foreground_ = kNoWindow;
     ScreenRect foregroundRect_;
     bool fullScreen_ = false;
+    std::optional<std::uint32_t> foregroundReadAtMs_;
     bool capsOn_ = false;
-    bool capsRead_ = false;
-    std::uint32_t capsReadAtMs_ = 0;
+    std::optional<std::uint32_t> capsReadAtMs_;
 };
 
 } // namespace morvane

@@ -39,7 +39,8 @@ public:
     void PlaceOnTop(ScreenPoint topLeft) override {
         const HWND window = window_.hWnd();
         const bool moved = rect_.left != topLeft.x || rect_.top != topLeft.y;
-        if (!moved && GetTopWindow(nullptr) == window) return;
+        // Hidden by a display option it is only kept in place, not raised.
+        if (!moved && (window_.HiddenByDisplay() || GetTopWindow(nullptr) == window)) return;
         SetWindowPos(window, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
