@@ -29,7 +29,8 @@ public:
     }
     std::wstring CountryName(std::uint16_t languageId) const override { return languageId == 0x0809 ? L"GB" : L""; }
     std::uint32_t NowMs() const override { return now; }
-    bool ExcludeFromCapture(WindowId, bool) const override { return false; }
+    mutable std::map<WindowId, bool> excludedFromCapture;  // as last asked, by window
+    bool ExcludeFromCapture(WindowId window, bool on) const override { return excludedFromCapture[window] = on; }
 };
 
 } // namespace morvane

@@ -67,13 +67,10 @@ public:
     bool HiddenByDisplay() const { return hiddenByDisplay_; }
 
     // The display options: read at Load, changed by the "&Display" items.
-    const DisplayOptions& Display() const { return display_; }
     std::wstring SettingsFile() const override;
     void SetDisplayOptions(const DisplayOptions& options) override;
-    // What the indicator shows for the layout under the cursor: its own
-    // label, or the code (with its country when that option is on).
-    const std::wstring& ShownText() const { return text_; }
-    // The layout under the cursor has changed: the text is derived and painted.
+    // The layout under the cursor has changed: the text shown is derived (its
+    // own label, or the code with its country when that option is on) and painted.
     void ShowNewLayout();
 
     // What the position dialog reads and hands back.

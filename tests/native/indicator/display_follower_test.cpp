@@ -60,13 +60,6 @@ TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRe
     EXPECT_EQ(At(5, 300).alpha, kOpaque);
 }
 
-TEST_F(DisplayFollowerTest, OverTextFollowsTheCursorShape) {
-    options.show = ShowMode::OverText;
-    EXPECT_EQ(At(5, 0).alpha, kHidden);
-    facts.ibeam = true;
-    EXPECT_EQ(At(5, 1).alpha, kOpaque);
-}
-
 TEST_F(DisplayFollowerTest, CapsLockIsReadOnlyWithItsMarkAndAtMostEvery100Ms) {
     EXPECT_FALSE(At(5, 0).capsChanged);
     EXPECT_EQ(facts.capsReads, 0);

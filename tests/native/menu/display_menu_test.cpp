@@ -46,8 +46,6 @@ TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
     EXPECT_FALSE(Checked(marks, DisplayItem::OverText));
     EXPECT_TRUE(Checked(marks, DisplayItem::AfterChange));
     EXPECT_TRUE(Checked(marks, DisplayItem::Country));
-    EXPECT_FALSE(Checked(marks, DisplayItem::FullScreen) || Checked(marks, DisplayItem::CapsMark) ||
-                 Checked(marks, DisplayItem::NoCapture));
 }
 
 TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {

@@ -28,7 +28,6 @@ TEST(DisplaySettingsTest, StoredValuesReadAsOptionsBadOnesAsDefaults) {
         {{{L"Show", L"2"}}, afterChange},
         {{{L"Show", L"3"}}, DisplayOptions{}},
         {{{L"Show", L"1.5"}}, DisplayOptions{}},
-        {{{L"Show", L"text"}}, DisplayOptions{}},
         {{{L"ShowSeconds", L"0"}}, seconds1},
         {{{L"ShowSeconds", L"99"}}, seconds60},
         {{{L"ShowSeconds", L"7"}}, seconds7},
