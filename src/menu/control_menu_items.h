@@ -25,6 +25,7 @@ enum class PopupItem {
     Transparent,  // mPopupTransparent
     Position,     // mPopupPosition
     SetMargin,    // mPopupSetMargin, holds the mPopupMargin items
+    Display,      // the display options' submenu
     Start,        // mPopupStart
     Separator,    // mPopupSeparator
     About,        // mPopupAbout
@@ -45,13 +46,14 @@ inline constexpr int kMarginItemCount = 10;
 inline constexpr std::uint16_t kMarginCommandBase = 200;
 
 // mPopupClose is designed without a caption; its caption is set at load.
-inline constexpr std::array<PopupItemDesign, 10> kPopupItems{{
+inline constexpr std::array<PopupItemDesign, 11> kPopupItems{{
     {PopupItem::Close, L"", MenuItemKind::Default, 100},
     {PopupItem::Font, L"Set &Font && Color...", MenuItemKind::Command, 101},
     {PopupItem::BackColor, L"Set &Background Color...", MenuItemKind::Command, 102},
     {PopupItem::Transparent, L"&Transparent Background", MenuItemKind::Check, 103},
     {PopupItem::Position, L"Set &Position...", MenuItemKind::Command, 104},
     {PopupItem::SetMargin, L"Set &Margin Width", MenuItemKind::Submenu, 0},
+    {PopupItem::Display, L"&Display", MenuItemKind::Submenu, 0},
     {PopupItem::Start, L"Start with &Windows", MenuItemKind::Check, 106},
     {PopupItem::Separator, L"-", MenuItemKind::Separator, 0},
     {PopupItem::About, L"&About...", MenuItemKind::Command, 108},

@@ -17,6 +17,7 @@ void DispatchMenuCommand(unsigned commandId, MenuCommands& commands) {
     case PopupItem::About: commands.AboutClick(); break;
     case PopupItem::Exit: commands.ExitClick(); break;
     case PopupItem::Close:
+    case PopupItem::Display:
     case PopupItem::Separator: break;
     }
 }

@@ -3,6 +3,7 @@
 #include "indicator/win32/paint_cursor.h"
 #include "menu/win32/menu_window.h"
 #include "platform/twips.h"
+#include "platform/win32/display_facts_win32.h"
 #include "platform/win32/picture_box.h"
 
 namespace morvane::win32 {
@@ -18,7 +19,7 @@ class TrackedMainWindow final : public TrackedIndicator {
 public:
     explicit TrackedMainWindow(MainWindow& window) : window_(window) {}
 
-    bool IsShown() const override { return window_.Visible(); }
+    bool IsShown() const override { return window_.Visible() || window_.HiddenByDisplay(); }
     WindowId Id() const override { return reinterpret_cast<WindowId>(window_.hWnd()); }
 
     // Read after any repaint and before placing; PlaceOnTop reuses the
@@ -30,7 +31,7 @@ public:
                 TwipsFromPixels(rect_.bottom - rect_.top, twips.y)};
     }
 
-    void Repaint() override { window_.zPaintCursor(); }
+    void Repaint() override { window_.ShowNewLayout(); }
 
     // Moved and raised in one call, and only when it is not already there on
     // top: the window is never activated, so the program the user types in
@@ -38,7 +39,8 @@ public:
     void PlaceOnTop(ScreenPoint topLeft) override {
         const HWND window = window_.hWnd();
         const bool moved = rect_.left != topLeft.x || rect_.top != topLeft.y;
-        if (!moved && GetTopWindow(nullptr) == window) return;
+        // Hidden by a display option it is only kept in place, not raised.
+        if (!moved && (window_.HiddenByDisplay() || GetTopWindow(nullptr) == window)) return;
         SetWindowPos(window, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
@@ -48,10 +50,18 @@ private:
     mutable RECT rect_{};
 };
 
+constexpr KeyboardLayout kLanguageIdMask = 0xFFFF;
+
 } // namespace
 
-MainWindow::MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input)
-    : store_(store), process_(process), input_(input) {}
+const DisplayFacts& SystemDisplayFacts() {
+    static const Win32DisplayFacts facts;
+    return facts;
+}
+
+MainWindow::MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
+                       const DisplayFacts& display)
+    : store_(store), process_(process), input_(input), facts_(display) {}
 
 void MainWindow::Load() {
     if (IsLoaded()) return;
@@ -73,6 +83,7 @@ void MainWindow::Load() {
     POSITION_TOP = settings.POSITION_TOP;
     CURSOR_Width = settings.CURSOR_Width;
     CURSOR_Height = settings.CURSOR_Height;
+    SetDisplayOptions(ReadDisplayOptions(store_, Tag()));
     // Until the first paint the window shows its background.
     surface_.SetBackColor(BackColor);
     surface_.Resize(kDesignWidthPixels, kDesignHeightPixels);
@@ -104,6 +115,77 @@ void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
                                                {CURSOR_Width, CURSOR_Height}, shown_, input_, tracked);
     POSITION_Left = kept.left;
     POSITION_TOP = kept.top;
+    // With every option off and the window opaque, nothing more is read.
+    if (display_.MayHide() || display_.capsMark || appliedAlpha_ != kOpaque) FollowDisplay({nCursorX, nCursorY});
+}
+
+void MainWindow::FollowDisplay(ScreenPoint hotSpot) {
+    if (!Visible() && !hiddenByDisplay_) return;
+    const DisplayStep step =
+        follower_.Follow(display_, facts_, input_, hotSpot, reinterpret_cast<WindowId>(hWnd()));
+    if (step.capsChanged) zPaintCursor();
+    ApplyAlpha(step.alpha);
+}
+
+// Fully hidden means hidden, not drawn at opacity 0: nothing is drawn or
+// hit-tested, and systems without a compositor hide it too.
+void MainWindow::ApplyAlpha(std::uint8_t alpha) {
+    if (appliedAlpha_ == alpha) return;
+    appliedAlpha_ = alpha;
+    if (alpha == kHidden) {
+        hiddenByDisplay_ = true;
+        Window::SetVisible(false);
+        return;
+    }
+    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
+        SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
+    if (hiddenByDisplay_) {
+        hiddenByDisplay_ = false;
+        Window::SetVisible(true);
+    }
+}
+
+void MainWindow::SetVisible(bool visible) {
+    hiddenByDisplay_ = false;
+    if (appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
+    Window::SetVisible(visible);
+}
+
+std::wstring MainWindow::SettingsFile() const {
+    return IsLoaded() ? Tag() : SettingsFilePath(process_);
+}
+
+void MainWindow::SetDisplayOptions(const DisplayOptions& options) {
+    const bool captureChanged = options.noCapture != display_.noCapture;
+    display_ = options;
+    if (!IsLoaded()) return;
+    // Only a fade needs a layered window.
+    SetLayered(display_.show == ShowMode::AfterChange);
+    if (captureChanged) facts_.ExcludeFromCapture(reinterpret_cast<WindowId>(hWnd()), display_.noCapture);
+    // The next tick derives the text anew and paints it, with or without the
+    // room of the Caps Lock mark, and decides whether the indicator shows.
+    shown_.nLayout = 0;
+    if (display_.MayHide() || appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
+}
+
+void MainWindow::SetLayered(bool layered) {
+    const LONG_PTR style = GetWindowLongPtrW(hWnd(), GWL_EXSTYLE);
+    if (((style & WS_EX_LAYERED) != 0) == layered) return;
+    SetWindowLongPtrW(hWnd(), GWL_EXSTYLE, layered ? (style | WS_EX_LAYERED) : (style & ~LONG_PTR{WS_EX_LAYERED}));
+    // A layered window shows nothing until it is given its opacity.
+    if (layered) SetLayeredWindowAttributes(hWnd(), 0, kOpaque, LWA_ALPHA);
+    RedrawWindow(hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void MainWindow::ShowNewLayout() {
+    const std::wstring label =
+        store_.IniReadText(Tag(), display_key::kLabelsSection, LayoutKey(shown_.nLayout), std::wstring());
+    const std::wstring country =
+        display_.country ? facts_.CountryName(static_cast<std::uint16_t>(shown_.nLayout & kLanguageIdMask))
+                         : std::wstring();
+    text_ = DisplayText(shown_.sLangCode, label, display_.country, country);
+    if (display_.show == ShowMode::AfterChange) follower_.CodeChanged(facts_.NowMs());
+    zPaintCursor();
 }
 
 void MainWindow::zPaintCursor() {
@@ -120,7 +202,9 @@ void MainWindow::zPaintCursor(PictureBox& vObj) {
 
 void MainWindow::PaintOn(DrawingSurface& surface, HWND window) const {
     const bool transparent = fwMenu_ != nullptr && fwMenu_->TransparentChecked();
-    PaintIndicator(surface, window, {shown_.sLangCode, MARGIN_Width, transparent, ScreenTwipsPerPixel()});
+    PaintIndicator(surface, window,
+                   {text_, MARGIN_Width, transparent, ScreenTwipsPerPixel(), display_.capsMark,
+                    display_.capsMark && follower_.CapsOn()});
 }
 
 void MainWindow::zPosition_Return() {

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "indicator/display_follower.h"
 #include "indicator/indicator_settings.h"
 #include "indicator/indicator_tracking.h"
+#include "menu/display_menu.h"
+#include "platform/display_facts.h"
 #include "platform/input_cursor.h"
 #include "platform/process_facts.h"
 #include "platform/win32/drawing_surface.h"
@@ -22,9 +25,13 @@ class PictureBox;
 
 inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 
-class MainWindow : public Window {
+// The system's own display facts.
+const DisplayFacts& SystemDisplayFacts();
+
+class MainWindow : public Window, public DisplayTarget {
 public:
-    MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input);
+    MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
+               const DisplayFacts& display = SystemDisplayFacts());
 
     // Creates the window, hidden, and reads every setting; toLang is enabled
     // last. Nothing when the window is loaded already.
@@ -52,6 +59,19 @@ public:
     // POSITION_TOP: store them, show and repaint the indicator and resume tracking.
     void zPosition_Return();
 
+    // Shown or hidden for the program (start-up, dialogs); a hiding by a
+    // display option ends, and the next tick decides anew.
+    void SetVisible(bool visible);
+    // Hidden for now by a display option, though still tracking.
+    bool HiddenByDisplay() const { return hiddenByDisplay_; }
+
+    // The display options: read at Load, changed by the "&Display" items.
+    std::wstring SettingsFile() const override;
+    void SetDisplayOptions(const DisplayOptions& options) override;
+    // The layout under the cursor has changed: the text shown is derived (its
+    // own label, or the code with its country when that option is on) and painted.
+    void ShowNewLayout();
+
     Colour BackColor = 0x00FFFFFF;
     Colour ForeColor = 0x00000000;
     StdFont Font = IndicatorDesignFont();
@@ -72,13 +92,24 @@ protected:
 private:
     void LangTick();
     void PaintOn(DrawingSurface& surface, HWND window) const;
+    void FollowDisplay(ScreenPoint hotSpot);
+    void ApplyAlpha(std::uint8_t alpha);
+    void SetLayered(bool layered);
 
     const SettingsStore& store_;
     const ProcessFacts& process_;
     const InputCursor& input_;
+    const DisplayFacts& facts_;
 
     MenuWindow* fwMenu_ = nullptr;
     LanguageShown shown_;  // sLangCode and nLayout
+    std::wstring text_;    // what is painted: sLangCode, or its label or country form
+    DisplayOptions display_;
+    DisplayFollower follower_;
+    // The opacity last given to the window; kUnapplied until the next tick decides.
+    static constexpr int kUnapplied = -1;
+    int appliedAlpha_ = kOpaque;
+    bool hiddenByDisplay_ = false;
     DrawingSurface surface_{ScreenTwipsPerPixel()};
 };
 

@@ -18,6 +18,8 @@ struct IndicatorPaint {
     std::int32_t margin = 1;      // MARGIN_Width, pixels
     bool transparent = false;     // "&Transparent Background" is checked
     TwipsPerPixel twips;          // of the screen
+    bool capsRoom = false;        // room above the letters for the Caps Lock mark
+    bool capsBar = false;         // the mark drawn in that room
 };
 
 // window shows the surface (the indicator window itself, or a picture box):

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "menu/control_menu_items.h"
+#include "menu/display_menu.h"
 
 namespace morvane::win32 {
 
@@ -19,6 +20,35 @@ void AppendSubmenu(HMENU holder, UniqueMenu submenu, std::wstring_view caption) 
         static_cast<void>(submenu.release());
 }
 
+// Radio items show a bullet instead of a check mark.
+void MarkAsRadio(HMENU menu, std::uint16_t commandId) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    if (!GetMenuItemInfoW(menu, commandId, FALSE, &info)) return;
+    info.fType |= MFT_RADIOCHECK;
+    SetMenuItemInfoW(menu, commandId, FALSE, &info);
+}
+
+UniqueMenu BuildDisplayMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    for (const DisplayItemDesign& design : kDisplayItems) {
+        if (design.commandId == 0) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendItem(menu.get(), design.commandId, design.caption);
+        if (IsShowModeItem(design.item)) MarkAsRadio(menu.get(), design.commandId);
+    }
+    return menu;
+}
+
+UniqueMenu BuildMarginMenu() {
+    UniqueMenu margins(CreatePopupMenu());
+    AppendItem(margins.get(), MarginCommandId(0), MarginCaption(0));
+    return margins;
+}
+
 } // namespace
 
 UniqueMenu BuildDesignedMenuBar() {
@@ -28,12 +58,11 @@ UniqueMenu BuildDesignedMenuBar() {
         case MenuItemKind::Separator:
             AppendMenuW(controlMenu.get(), MF_SEPARATOR, 0, nullptr);
             break;
-        case MenuItemKind::Submenu: {
-            UniqueMenu margins(CreatePopupMenu());
-            AppendItem(margins.get(), MarginCommandId(0), MarginCaption(0));
-            AppendSubmenu(controlMenu.get(), std::move(margins), design.caption);
+        case MenuItemKind::Submenu:
+            AppendSubmenu(controlMenu.get(),
+                          design.item == PopupItem::Display ? BuildDisplayMenu() : BuildMarginMenu(),
+                          design.caption);
             break;
-        }
         case MenuItemKind::Default:
         case MenuItemKind::Command:
         case MenuItemKind::Check:

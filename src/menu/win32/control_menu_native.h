@@ -8,7 +8,8 @@
 
 namespace morvane::win32 {
 
-// The menu bar as designed: "Popup" with the control menu, whose margin
+// The menu bar as designed: "Popup" with the control menu, whose "&Display"
+// submenu holds the display items (the show modes as radio items), whose margin
 // submenu holds "&0 px" alone and whose first item has no caption yet.
 UniqueMenu BuildDesignedMenuBar();
 

@@ -58,6 +58,7 @@ bool MenuWindow::Load() {
     AppendMarginItems(GetSubMenu(controlMenu, PositionOf(PopupItem::SetMargin)));
     SetMenuDefaultItem(controlMenu, static_cast<UINT>(PositionOf(PopupItem::Close)), TRUE);
     Apply(state_.AllMarks());
+    ApplyDisplayMarks();
     return true;
 }
 
@@ -75,6 +76,7 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
     if (!marks) return false;
     const OpeningScope opening(state_);
     Apply(*marks);
+    ApplyDisplayMarks();
 
     POINT mouse{};
     GetCursorPos(&mouse);
@@ -94,10 +96,18 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
     return true;
 }
 
+void MenuWindow::ApplyDisplayMarks() const {
+    if (display_) Apply(display_->Marks());
+}
+
 LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const bool fromMenu = message == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0;
     if (fromMenu) {
-        if (commands_) DispatchMenuCommand(LOWORD(wParam), *commands_);
+        const auto displayMarks = display_ ? display_->Choose(LOWORD(wParam)) : std::nullopt;
+        if (displayMarks)
+            Apply(*displayMarks);
+        else if (commands_)
+            DispatchMenuCommand(LOWORD(wParam), *commands_);
         return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

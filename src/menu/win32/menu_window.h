@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "menu/control_menu_state.h"
+#include "menu/display_menu.h"
 #include "menu/menu_commands.h"
 #include "platform/win32/window.h"
 #include "services/registry_access.h"
@@ -28,6 +29,9 @@ public:
     // Where the chosen items' commands go; nothing runs while none is set.
     // The commands must outlive this object or be replaced first.
     void SetCommands(MenuCommands* commands) { commands_ = commands; }
+    // The "&Display" items: their marks follow the settings file at Load and
+    // at each opening. They must outlive this object or be replaced first.
+    void SetDisplayCommands(DisplayCommands* display) { display_ = display; }
 
     // Shows the control menu at the mouse position, after refreshing the
     // autostart mark and checking the item of marginWidth. Returns once the
@@ -56,11 +60,13 @@ protected:
 
 private:
     void Apply(const MarkChanges& marks) const;
+    void ApplyDisplayMarks() const;
 
     const RegistryAccess& registry_;
     AutostartEntry autostart_;
     ControlMenuState state_;
     MenuCommands* commands_ = nullptr;
+    DisplayCommands* display_ = nullptr;
 };
 
 } // namespace morvane::win32

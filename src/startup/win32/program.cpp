@@ -10,11 +10,13 @@ Program::Program()
                 {pickers_, ansi_, store_, registry_, autostart_}, version_.LegalTrademarks) {
     fwMain.SetControlMenu(&fwMenu);
     fwMenu.SetCommands(&commands_);
+    fwMenu.SetDisplayCommands(&displayCommands_);
 }
 
 Program::~Program() {
     // The commands go before the menu holder.
     fwMenu.SetCommands(nullptr);
+    fwMenu.SetDisplayCommands(nullptr);
 }
 
 int Program::Run() {

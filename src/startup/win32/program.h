@@ -9,6 +9,7 @@
 #include "indicator/win32/main_window.h"
 #include "menu/control_menu_commands.h"
 #include "menu/control_menu_items.h"
+#include "menu/display_menu.h"
 #include "startup/win32/command_windows_win32.h"
 #include "menu/win32/menu_window.h"
 #include "platform/version_record.h"
@@ -78,6 +79,7 @@ private:
     MenuForCommands menuForCommands_{fwMenu};
     DialogsForCommands dialogsForCommands_{fwAbout, fwPos};
     ControlMenuCommands commands_;
+    DisplayCommands displayCommands_{store_, fwMain};
 };
 
 } // namespace morvane::win32

@@ -3,7 +3,7 @@
 # second start does not ask, and "Start with &Windows" shows ticked, unticks
 # and ticks again.
 
-wide_start_item_is() { probe menu | grep -qP "^item\tmenu=control\tpos=6\t.*\tchecked=$1\t"; }
+wide_start_item_is() { probe menu | grep -qP "^item\tmenu=control\tpos=7\t.*\tchecked=$1\t"; }
 
 scenario_wide_folder() {
   APP_DIR="$E2E_SCENARIO_DIR/Папка 工具"

@@ -21,6 +21,7 @@ TEST(Menu, Items) {
         {PopupItem::Transparent, L"&Transparent Background", MenuItemKind::Check},
         {PopupItem::Position, L"Set &Position...", MenuItemKind::Command},
         {PopupItem::SetMargin, L"Set &Margin Width", MenuItemKind::Submenu},
+        {PopupItem::Display, L"&Display", MenuItemKind::Submenu},
         {PopupItem::Start, L"Start with &Windows", MenuItemKind::Check},
         {PopupItem::Separator, L"-", MenuItemKind::Separator},
         {PopupItem::About, L"&About...", MenuItemKind::Command},

@@ -1,0 +1,50 @@
+#include "indicator/display_rules.h"
+
+#include <cwchar>
+
+#include "indicator/language_code.h"
+
+namespace morvane {
+
+std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment) {
+    if (options.fullScreen && moment.fullScreen) return kHidden;
+    switch (options.show) {
+    case ShowMode::Always: return kOpaque;
+    case ShowMode::OverText: return moment.overText ? kOpaque : kHidden;
+    case ShowMode::AfterChange: break;
+    }
+    const std::uint32_t showMs = static_cast<std::uint32_t>(options.showSeconds) * 1000;
+    if (moment.msSinceChange < showMs) return kOpaque;
+    const std::uint32_t intoFade = moment.msSinceChange - showMs;
+    if (intoFade >= kFadeMs) return kHidden;
+    const std::uint32_t stepsLeft = kFadeSteps - 1 - intoFade * kFadeSteps / kFadeMs;
+    return static_cast<std::uint8_t>(kOpaque * stepsLeft / kFadeSteps);
+}
+
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
+    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
+           window.bottom >= monitor.bottom;
+}
+
+std::wstring LayoutKey(KeyboardLayout layout) {
+    wchar_t digits[9]{};
+    std::swprintf(digits, 9, L"%08X", static_cast<unsigned>(layout));
+    return digits;
+}
+
+std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,
+                         std::wstring_view countryName) {
+    if (!label.empty()) return std::wstring(label.substr(0, kMaxLabelLength));
+    std::wstring text(code);
+    if (showCountry && !countryName.empty()) text += L"-" + LanguageCode(countryName);
+    return text;
+}
+
+PaintLayout WithCapsBarRoom(PaintLayout layout, TwipsPerPixel twips) {
+    layout.heightPixels += kCapsBarRoom;
+    layout.height = static_cast<double>(layout.heightPixels) * twips.y;
+    layout.currentY += static_cast<double>(kCapsBarRoom) * twips.y;
+    return layout;
+}
+
+} // namespace morvane

@@ -1,0 +1,56 @@
+#pragma once
+// What the display options decide from plain facts: how opaque the indicator
+// is now, whether a window covers its monitor, and the text shown for a
+// layout (an own label, or the code with its country).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "indicator/paint_layout.h"
+#include "platform/display_facts.h"
+#include "platform/input_cursor.h"
+#include "services/display_settings.h"
+
+namespace morvane {
+
+inline constexpr std::uint8_t kOpaque = 255;
+inline constexpr std::uint8_t kHidden = 0;
+// The fade after the show time: kFadeSteps equal steps over kFadeMs.
+inline constexpr std::uint32_t kFadeMs = 300;
+inline constexpr std::uint32_t kFadeSteps = 10;
+
+// What the options look at in one tick.
+struct DisplayMoment {
+    bool overText = false;            // the cursor is the text-input I-beam
+    std::uint32_t msSinceChange = 0;  // since the code or the top-level window under the cursor changed
+    bool fullScreen = false;          // the foreground window covers its monitor
+};
+
+// The indicator's opacity, kHidden to kOpaque. "After a change": opaque for
+// the show time, then kFadeSteps steps down to hidden over kFadeMs.
+std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment);
+
+// True when the window's rectangle covers the whole monitor rectangle.
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);
+
+// The layout handle as its key in the labels: eight capital hexadecimal digits.
+std::wstring LayoutKey(KeyboardLayout layout);
+
+inline constexpr std::size_t kMaxLabelLength = 8;
+
+// What the indicator shows: the label, cut to kMaxLabelLength and kept as
+// written, when there is one; otherwise the code, followed by "-" and the
+// country name in capitals when showCountry and the system has a name.
+std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,
+                         std::wstring_view countryName);
+
+// The bar of the Caps Lock mark: kCapsBarRows rows of the text colour above
+// the letters, with one free row below it. With the mark on, the room is
+// kept whether Caps Lock is on or off, so the indicator keeps its size.
+inline constexpr std::int64_t kCapsBarRows = 2;
+inline constexpr std::int64_t kCapsBarRoom = kCapsBarRows + 1;
+
+// The layout moved down by the bar's room and made that much higher.
+PaintLayout WithCapsBarRoom(PaintLayout layout, TwipsPerPixel twips);
+
+} // namespace morvane

@@ -1,0 +1,78 @@
+#include "menu/display_menu.h"
+
+#include <algorithm>
+
+#include "services/utilities.h"
+
+namespace morvane {
+
+namespace {
+
+ShowMode ShowModeOfItem(DisplayItem item) {
+    if (item == DisplayItem::OverText) return ShowMode::OverText;
+    if (item == DisplayItem::AfterChange) return ShowMode::AfterChange;
+    return ShowMode::Always;
+}
+
+// The items that switch one flag each, and the flag's key.
+struct FlagItem {
+    DisplayItem item;
+    bool DisplayOptions::*flag;
+    const std::wstring& key;
+};
+const FlagItem kFlagItems[] = {
+    {DisplayItem::FullScreen, &DisplayOptions::fullScreen, display_key::kFullScreen},
+    {DisplayItem::Country, &DisplayOptions::country, display_key::kCountry},
+    {DisplayItem::CapsMark, &DisplayOptions::capsMark, display_key::kCapsMark},
+    {DisplayItem::NoCapture, &DisplayOptions::noCapture, display_key::kNoCapture},
+};
+
+// nullptr for the show-mode items.
+const FlagItem* FlagItemOf(DisplayItem item) {
+    for (const FlagItem& flagItem : kFlagItems)
+        if (flagItem.item == item) return &flagItem;
+    return nullptr;
+}
+
+} // namespace
+
+bool IsShowModeItem(DisplayItem item) {
+    return item == DisplayItem::Always || item == DisplayItem::OverText || item == DisplayItem::AfterChange;
+}
+
+MarkChanges DisplayMarks(const DisplayOptions& options) {
+    MarkChanges marks;
+    for (const DisplayItemDesign& design : kDisplayItems) {
+        if (design.commandId == 0) continue;
+        const FlagItem* flagItem = FlagItemOf(design.item);
+        const bool on = flagItem != nullptr ? options.*(flagItem->flag) : options.show == ShowModeOfItem(design.item);
+        marks.push_back({design.commandId, ItemMark::Checked, on});
+    }
+    return marks;
+}
+
+MarkChanges DisplayCommands::Marks() const {
+    return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()));
+}
+
+std::optional<MarkChanges> DisplayCommands::Choose(unsigned commandId) {
+    const auto found = std::find_if(kDisplayItems.begin(), kDisplayItems.end(), [commandId](const auto& design) {
+        return design.commandId != 0 && design.commandId == commandId;
+    });
+    if (found == kDisplayItems.end()) return std::nullopt;
+
+    const std::wstring file = target_.SettingsFile();
+    DisplayOptions options = ReadDisplayOptions(store_, file);
+    if (const FlagItem* flagItem = FlagItemOf(found->item)) {
+        bool& flag = options.*(flagItem->flag);
+        flag = !flag;
+        store_.IniWriteNumber(file, display_key::kSection, flagItem->key, BitOf(flag));
+    } else if (const ShowMode mode = ShowModeOfItem(found->item); mode != options.show) {
+        options.show = mode;
+        store_.IniWriteNumber(file, display_key::kSection, display_key::kShow, static_cast<std::int32_t>(mode));
+    }
+    target_.SetDisplayOptions(options);
+    return DisplayMarks(options);
+}
+
+} // namespace morvane

@@ -1,0 +1,57 @@
+#pragma once
+// The display options: when the indicator shows, what it adds to the code,
+// and whether screen capture sees it. Every option is off by default, so a
+// settings file without these keys, or none, keeps the indicator as it was.
+// All their keys live here, in section "Main".
+#include <cstdint>
+#include <string>
+
+#include "services/settings_store.h"
+
+namespace morvane {
+
+namespace display_key {
+inline const std::wstring kSection = L"Main";
+inline const std::wstring kShow = L"Show";
+inline const std::wstring kShowSeconds = L"ShowSeconds";
+inline const std::wstring kFullScreen = L"FullScreen";
+inline const std::wstring kCountry = L"Country";
+inline const std::wstring kCapsMark = L"CapsMark";
+inline const std::wstring kNoCapture = L"NoCapture";
+// Own texts for layouts: key = the layout handle in eight hexadecimal digits.
+inline const std::wstring kLabelsSection = L"Labels";
+} // namespace display_key
+
+enum class ShowMode : std::int32_t {
+    Always = 0,
+    OverText = 1,     // only while the cursor is the text-input I-beam
+    AfterChange = 2,  // a few seconds after each change, then fades out
+};
+
+inline constexpr std::int32_t kDefaultShowSeconds = 2;
+inline constexpr std::int32_t kMinShowSeconds = 1;
+inline constexpr std::int32_t kMaxShowSeconds = 60;
+
+struct DisplayOptions {
+    ShowMode show = ShowMode::Always;
+    std::int32_t showSeconds = kDefaultShowSeconds;
+    bool fullScreen = false;  // hide while the foreground window covers its monitor
+    bool country = false;     // "EN-US" instead of "EN"
+    bool capsMark = false;    // a bar above the letters while Caps Lock is on
+    bool noCapture = false;   // left out of screenshots and screen sharing
+
+    // Whether the indicator may be hidden or faded by an option.
+    bool MayHide() const { return show != ShowMode::Always || fullScreen; }
+    friend bool operator==(const DisplayOptions&, const DisplayOptions&) = default;
+};
+
+// A stored "Show" of 0, 1 or 2; anything else is 0.
+ShowMode ShowModeOf(SettingsNumber stored);
+// 1..60; a value outside is brought to the nearer limit, a fraction made whole.
+std::int32_t ShowSecondsOf(SettingsNumber stored);
+// A flag is on only when stored as 1.
+bool FlagOf(SettingsNumber stored);
+
+DisplayOptions ReadDisplayOptions(const SettingsStore& store, const std::wstring& file);
+
+} // namespace morvane
