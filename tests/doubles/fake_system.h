@@ -57,6 +57,9 @@ public:
     static Name Key(const std::wstring& f, const std::wstring& s, const std::wstring& k) {
         return {Lower(f), Lower(s), Lower(k)};
     }
+    void PutValue(const std::wstring& f, const std::wstring& s, const std::wstring& k, const std::wstring& v) {
+        values[Key(f, s, k)] = v;
+    }
     std::optional<std::wstring> Stored(const std::wstring& f, const std::wstring& s, const std::wstring& k) const {
         const auto found = values.find(Key(f, s, k));
         return found == values.end() ? std::nullopt : std::optional(found->second);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/fake_profile_files.h"
+#include "doubles/fake_system.h"
 
 namespace morvane {
 namespace {
@@ -29,7 +29,7 @@ protected:
         ADD_FAILURE() << "no mark";
         return false;
     }
-    std::optional<std::wstring> Stored(const std::wstring& key) { return files.StoredValue(kFile, L"Main", key); }
+    std::optional<std::wstring> Stored(const std::wstring& key) { return files.Stored(kFile, L"Main", key); }
 
     FakeProfileFiles files;
     SettingsStore store{files};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "doubles/fake_profile_files.h"
+#include "doubles/fake_system.h"
 
 namespace morvane {
 namespace {
