@@ -40,13 +40,10 @@ public:
         values[Key(file, section, key)] = value;
         return true;
     }
+    // Only files given attributes exist as far as the store asks.
     std::optional<std::uint32_t> GetAttributes(const std::wstring& path) override {
         const auto found = attributes.find(Lower(path));
-        if (found != attributes.end()) return found->second;
-        for (const auto& [key, value] : values) {
-            if (std::get<0>(key) == Lower(path)) return file_attr::kArchive;
-        }
-        return std::nullopt;
+        return found == attributes.end() ? std::nullopt : std::optional(found->second);
     }
     bool SetAttributes(const std::wstring& path, std::uint32_t bits) override {
         attributes[Lower(path)] = bits;

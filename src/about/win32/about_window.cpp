@@ -263,7 +263,7 @@ void AboutWindow::Close() {
     if (!IsLoaded()) return;
     // From the mode: the box's own visible flag is set before the dialog's
     // first activation, whatever the mode turns out to be.
-    if (ControlsShownIn(aboutMode_).checkBox) {
+    if (ControlsShownIn(mode_).checkBox) {
         const bool ticked = SendMessageW(chAbout, BM_GETCHECK, 0, 0) == BST_CHECKED;
         store_.IniWriteNumber(settingsFile_, settings_key::kMain, settings_key::kSilent, BitOf(ticked));
     }

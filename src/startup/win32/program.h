@@ -1,7 +1,7 @@
 #pragma once
-// The program as one object: the platform services, the windows fwMain, fwMenu, fwAbout and fwPos, the start-up
-// that connects them, and the control menu's commands. It is what the
-// start-up drives as its windows.
+// The program as one object: the platform services, the windows fwMain,
+// fwMenu, fwAbout and fwPos, the start-up that connects them, and the control
+// menu's commands. It is what the start-up drives as its windows.
 #include <cstdint>
 #include <string>
 
@@ -10,7 +10,6 @@
 #include "menu/control_menu_commands.h"
 #include "menu/control_menu_items.h"
 #include "menu/display_menu.h"
-#include "startup/win32/command_windows_win32.h"
 #include "menu/win32/menu_window.h"
 #include "platform/version_record.h"
 #include "services/autostart_entry.h"
@@ -26,6 +25,7 @@
 #include "services/settings_store.h"
 #include "startup/startup.h"
 #include "startup/startup_windows.h"
+#include "startup/win32/command_windows_win32.h"
 
 namespace morvane::win32 {
 

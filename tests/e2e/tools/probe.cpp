@@ -64,14 +64,14 @@ RECT RectOf(HWND hwnd) {
     RECT r{};
     return GetWindowRect(hwnd, &r), r;
 }
+BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
+}
 std::vector<HWND> Windows(HWND parent = nullptr) {
     std::vector<HWND> windows;
-    const auto collect = [](HWND hwnd, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-        return TRUE;
-    };
-    if (parent) EnumChildWindows(parent, collect, reinterpret_cast<LPARAM>(&windows));
-    else EnumWindows(collect, reinterpret_cast<LPARAM>(&windows));
+    if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
+    else EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 std::wstring ClassOf(HWND hwnd) {

@@ -48,9 +48,8 @@ TEST_F(Commands, Font) {
     commands.FontClick();
     EXPECT_EQ(std::tuple(fwMain.font.Name, fwMain.foreColor, fwMain.paints, fwMain.visible),
               std::tuple(std::wstring(L"Arial"), 0x00FF00u, 1, true));
-    EXPECT_EQ(Stored(L"Main", L"ForeColor"), L"00FF00");
-    EXPECT_EQ(Stored(L"Font", L"Name"), L"Arial");
-    EXPECT_EQ(Stored(L"Font", L"Size"), L"12");
+    EXPECT_EQ(std::tuple(Stored(L"Main", L"ForeColor"), Stored(L"Font", L"Name"), Stored(L"Font", L"Size")),
+              std::tuple(L"00FF00", L"Arial", L"12"));
 }
 
 TEST_F(Commands, BackgroundColour) {
