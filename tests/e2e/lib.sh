@@ -82,9 +82,10 @@ e2e_have_locale() {
 probe() { "$WINE" "$E2E_BIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # <record> | e2e_field <name>: the value of a field of the first record.
 e2e_field() { head -n 1 | grep -oP "(^|\t)$1=\K[^\t]*"; }
-# A new copy of the program in the scenario's app/ folder: APP_DIR, APP_WIN_DIR, APP_WIN_EXE.
+# e2e_new_app [folder]: a new copy of the program in the scenario's folder
+# (default app/): APP_DIR, APP_WIN_DIR, APP_WIN_EXE.
 e2e_new_app() {
-  APP_DIR="$E2E_SCENARIO_DIR/app"
+  APP_DIR="$E2E_SCENARIO_DIR/${1:-app}"
   rm -rf "$APP_DIR"; mkdir -p "$APP_DIR"
   cp "$E2E_BIN/Morvane3.exe" "$APP_DIR/"
   APP_WIN_DIR="$(e2e_windows_path "$APP_DIR")"; APP_WIN_DIR="${APP_WIN_DIR%\\}"
@@ -106,12 +107,15 @@ e2e_start() {
 # under the places the scenarios use, clicked (Wine sees the gesture's keys and
 # buttons only over one of its own windows), then the program; waits for the indicator.
 e2e_start_over_notepad() {
+  e2e_notepad_under "$@" || return 1
+  e2e_start_app "$@"
+  e2e_check "the indicator is shown" e2e_wait_until 20 e2e_indicator_visible || { e2e_shot no-indicator; return 1; }
+}
+e2e_notepad_under() {
   e2e_start_other "$@" -- notepad.exe
   e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return 1
   probe move Notepad 100 100 800 500 >/dev/null
   e2e_mouse_to 420 300; xdotool click 1
-  e2e_start_app "$@"
-  e2e_check "the indicator is shown" e2e_wait_until 20 e2e_indicator_visible || { e2e_shot no-indicator; return 1; }
 }
 e2e_notepad_visible() { probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'; }
 e2e_running() { kill -0 "$1" 2>/dev/null; }
@@ -121,25 +125,17 @@ e2e_app_window_of_class() { e2e_app_windows | grep -P "\tclass=$1\t"; }
 e2e_indicator() { e2e_app_window_of_class Morvane3Indicator; }
 e2e_indicator_visible() { e2e_indicator | grep -qP '\tvisible=1\t'; }
 e2e_app_window_titled() { e2e_app_windows | grep -P '\tvisible=1\t' | grep -P "\ttitle=\Q$1\E$"; }
-# e2e_indicator_expected <x> <y> <ShiftX> <ShiftY> <WxH>: its top-left corner
-# for the hot spot at (x, y) and a 32 x 32 cursor, as "x,y".
-e2e_indicator_expected() {
-  local x=$1 y=$2 sx=$3 sy=$4 w=${5%x*} h=${5#*x}
-  if (( sx <= 0 && sy <= 0 && sx + w >= 0 && sy + h >= 0 )); then sx=0; sy=0; fi
-  (( sx == 0 )) && { sx=$((32 - w)); ((sx < 8)) && sx=8; }
-  (( sy == 0 )) && { sy=$((32 - h)); ((sy < 8)) && sy=8; }
-  echo "$((x + sx)),$((y + sy))"
+e2e_indicator_rect() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect; }
+# e2e_check_indicator_at "what" <x> <y> <ShiftX> <ShiftY>: its top-left corner
+# is the hot spot (x, y) moved by the offsets, or with none beside a 32 x 32
+# cursor, at least 8 px away.
+e2e_check_indicator_at() {
+  e2e_check "$1" e2e_wait_until 5 e2e_indicator_at "${@:2}" || e2e_note "indicator $(e2e_indicator | e2e_field rect)"
 }
 e2e_indicator_at() {
-  local line rect
-  line=$(e2e_indicator | grep -P '\tvisible=1\t'); rect=$(e2e_field rect <<<"$line")
-  E2E_INDICATOR_FOUND="${rect:-not visible}"
-  [[ -n $rect && ${rect%,*,*} == "$(e2e_indicator_expected "$1" "$2" "$3" "$4" "$(e2e_field size <<<"$line")")" ]]
-}
-# e2e_check_indicator_at "what" <x> <y> <ShiftX> <ShiftY>
-e2e_check_indicator_at() {
-  e2e_wait_until 5 e2e_indicator_at "$2" "$3" "$4" "$5" && { e2e_ok "$1"; return 0; }
-  e2e_not_ok "$1"; e2e_note "indicator rect: $E2E_INDICATOR_FOUND, cursor: $2,$3, stored offsets: $4,$5"; return 1
+  local size sx=$3 sy=$4; size=$(e2e_indicator | e2e_field size)
+  if ((sx == 0 && sy == 0)); then sx=$((${size%x*} < 24 ? 32 - ${size%x*} : 8)); sy=$((${size#*x} < 24 ? 32 - ${size#*x} : 8)); fi
+  [[ $(e2e_indicator_rect | cut -d, -f1,2) == "$(($1 + sx)),$(($2 + sy))" ]]
 }
 # Ends whatever the scenario started and waits until no window of it is left.
 e2e_end_scenario_processes() {
@@ -172,25 +168,29 @@ e2e_crop() {
   local l t r b; IFS=, read -r l t r b <<<"$2"
   convert "$E2E_SCENARIO_DIR/$1.png" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$E2E_SCENARIO_DIR/$3.png"
 }
-# "white=N red=N other=N": the picture's pixels by colour.
-e2e_colour_census() {
-  convert "$E2E_SCENARIO_DIR/$1.png" -depth 8 -format %c histogram:info:- |
-    sed -nE 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/p' |
-    awk '{ if ($2 >= 250 && $3 >= 250 && $4 >= 250) w += $1; else if ($2 >= 200 && $3 <= 80 && $4 <= 80) red += $1; else o += $1 }
-         END { printf "white=%d red=%d other=%d\n", w, red, o }'
-}
 e2e_pixels_differing() { compare -metric AE "$E2E_SCENARIO_DIR/$1.png" "$E2E_SCENARIO_DIR/$2.png" null: 2>&1 | grep -oP '^[0-9]+'; }
-# e2e_check_red_on_white "what" <name>: the indicator, kept as <name>.png, is red letters on more white.
-e2e_check_red_on_white() {
-  e2e_wait_until 5 e2e_indicator_painted "$2" && { e2e_ok "$1"; return 0; }
-  e2e_not_ok "$1"; e2e_note "indicator: ${E2E_INDICATOR_FOUND:-not found}; pixels: ${E2E_CENSUS:-none}"; return 1
+# e2e_check_shows "what" <text> <name>: the indicator, kept as <name>.png, is
+# pixel for pixel <name>-expected.png: the probe's drawing of the text in the
+# default font and colours, one column more on the left and right and one row
+# less at the top and bottom (margin 1).
+e2e_check_shows() {
+  local cell
+  cell=$(probe text "$2" "$(e2e_windows_path "$E2E_SCENARIO_DIR")\\$3.raw" | e2e_field size) &&
+    convert -size "$cell" -depth 8 "bgra:$E2E_SCENARIO_DIR/$3.raw" -alpha off -bordercolor white -border 1x0 \
+      -shave 0x1 "$E2E_SCENARIO_DIR/$3-expected.png" || { e2e_not_ok "$1"; e2e_note "the probe cannot draw $2"; return 1; }
+  e2e_wait_until 5 e2e_indicator_is "$3" && { e2e_ok "$1"; return 0; }
+  e2e_not_ok "$1"; e2e_note "see $E2E_SCENARIO_DIR/$3.png and $3-expected.png"; return 1
 }
-e2e_indicator_painted() {
-  local rect; rect=$(e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect)
-  E2E_INDICATOR_FOUND=${rect:-not visible}
-  [[ -n $rect ]] && e2e_shot "$1-screen" && e2e_crop "$1-screen" "$rect" "$1" || return 1
-  E2E_CENSUS=$(e2e_colour_census "$1")
-  [[ $E2E_CENSUS =~ white=([0-9]+)\ red=([0-9]+) ]] && (( BASH_REMATCH[2] > 0 && BASH_REMATCH[1] > BASH_REMATCH[2] ))
+e2e_indicator_is() {
+  local rect; rect=$(e2e_indicator_rect)
+  [[ -n $rect ]] && e2e_shot "$1-screen" && e2e_crop "$1-screen" "$rect" "$1" && [[ $(e2e_pixels_differing "$1" "$1-expected") == 0 ]]
+}
+# e2e_controls_inside <window>: every visible control of the window lies in its client area.
+e2e_controls_inside() {
+  local client; client=$(probe windows | grep -P "^window\thwnd=$1\t" | e2e_field client)
+  probe children "$1" | grep -P '\tvisible=1\t' | grep -oP '\trect=\K[^\t]*' |
+    awk -F, -v c="$client" 'BEGIN { split(c, p, ",") } $1 < p[1] || $2 < p[2] || $3 > p[3] || $4 > p[4] { print "outside " c ": " $0; bad = 1 }
+      END { exit bad || c == "" }'
 }
 
 # ---------------------------------------------------------------- registry and settings
@@ -208,7 +208,7 @@ e2e_reg_value() {
 }
 # e2e_reg_set <key> <value name, "" for the default> <text>
 e2e_reg_set() { local which=(/ve); [[ -n $2 ]] && which=(/v "$2"); "$WINE" reg.exe add "$1" "${which[@]}" /d "$3" /f >/dev/null 2>&1; }
-e2e_reg_delete_value() { "$WINE" reg.exe delete "$1" /v "$2" /f >/dev/null 2>&1; true; }
+e2e_setting_is() { tr -d '\r' <"$APP_DIR/Morvane3.dat" | grep -qx "$1=$2"; }   # <key> <value>, in any section
 e2e_accepted_here() { e2e_reg_set "$E2E_LOCATION_KEY" "" "$APP_WIN_DIR"; }
 # e2e_write_settings <line>...: the copy's Morvane3.dat, CR LF line ends.
 e2e_write_settings() { printf '%s\r\n' "$@" >"$APP_DIR/Morvane3.dat"; }

@@ -1,12 +1,14 @@
 # The position dialog, opened from the control menu ("Set &Position...",
 # access key p): the indicator hidden while it is open, the sample painted
-# like the indicator and dragged with the real mouse, OK storing the new
-# offsets and Cancel storing the old ones again.
+# like the indicator and dragged with the real mouse, Enter after the drag
+# storing the new offsets and Cancel storing the old ones again. Then, with
+# "Hide Over &Full Screen" on, notepad over the whole screen hides the
+# indicator until it is smaller again.
 # Uses cmd_choose and cmd_window of 70_menu_commands.sh.
 
 pos_title="Morvane3™ - Set Position"
 pos_rect() { probe children "$(cmd_window "$pos_title")" | grep -P "\tid=$1\t" | e2e_field rect; }
-pos_stored() { [[ $(tr -d '\r' <"$APP_DIR/Morvane3.dat" | grep -oP '^Shift[XY]=\K-?[0-9]+' | paste -sd,) == "$1" ]]; }
+pos_stored() { e2e_setting_is ShiftX "$1" && e2e_setting_is ShiftY "$2"; }
 pos_sample_at() { [[ $(pos_rect 204 | cut -d, -f1,2) == "$1" ]]; }
 # Left button held from the sample's centre to (x, y), in steps.
 pos_drag() {
@@ -26,11 +28,11 @@ pos_open() {
 scenario_position_dialog() {
   e2e_new_app
   e2e_accepted_here
-  e2e_write_settings "[Main]" "ShiftX=-40" "ShiftY=20"
+  e2e_write_settings "[Main]" "ShiftX=-40" "ShiftY=20" "FullScreen=1"
   e2e_start_over_notepad || return
   e2e_check_indicator_at "the indicator starts at the stored offsets -40,20" 420 300 -40 20 || return
   sleep 0.3
-  e2e_shot indicator-screen && e2e_crop indicator-screen "$(e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect)" indicator
+  e2e_shot indicator-screen && e2e_crop indicator-screen "$(e2e_indicator_rect)" indicator
   pos_open || return
   local cl ct
   IFS=, read -r cl ct _ _ <<<"$(pos_rect 203)"
@@ -40,21 +42,28 @@ scenario_position_dialog() {
   pos_drag $((cl - 60)) $((ct - 40))
   e2e_shot dragged
   e2e_check "the dragged sample's corner is at the pointer" e2e_wait_until 3 pos_sample_at "$((cl - 60)),$((ct - 40))"
-  e2e_check "OK can be clicked" e2e_click_control "$(cmd_window "$pos_title")" '&OK'
-  e2e_check "OK closes the dialog and stores ShiftX=-60, ShiftY=-40" e2e_wait_until 5 \
-    eval "! e2e_app_window_titled '$pos_title' >/dev/null && pos_stored -60,-40"
+  xdotool key Return
+  e2e_check "Enter after the drag closes the dialog and stores ShiftX=-60, ShiftY=-40" e2e_wait_until 5 \
+    eval "! e2e_app_window_titled '$pos_title' >/dev/null && pos_stored -60 -40"
   e2e_mouse_to 640 420
   e2e_check_indicator_at "the indicator sits at the new offsets" 640 420 -60 -40
-  e2e_shot after-ok
+  e2e_shot after-enter
 
   pos_open || return
   IFS=, read -r cl ct _ _ <<<"$(pos_rect 203)"
   pos_drag $((cl + 70)) $((ct - 60))
-  e2e_write_settings "[Main]" "ShiftX=7" "ShiftY=9"   # Cancel must write the old offsets again
+  e2e_write_settings "[Main]" "ShiftX=7" "ShiftY=9" "FullScreen=1"   # Cancel must write the old offsets again
   e2e_check "Cancel can be clicked" e2e_click_control "$(cmd_window "$pos_title")" '&Cancel'
-  e2e_check "Cancel stores the old ShiftX=-60, ShiftY=-40 again" e2e_wait_until 5 pos_stored -60,-40
+  e2e_check "Cancel stores the old ShiftX=-60, ShiftY=-40 again" e2e_wait_until 5 pos_stored -60 -40
   e2e_mouse_to 300 250
   e2e_check_indicator_at "the indicator is back at its old offsets" 300 250 -60 -40
   e2e_shot after-cancel
+
+  e2e_mouse_to 420 300; xdotool click 1
+  probe move Notepad 0 0 $(xdotool getdisplaygeometry) >/dev/null
+  e2e_check "notepad in front over the whole screen hides the indicator" e2e_wait_until 5 e2e_not e2e_indicator_visible
+  e2e_shot full-screen
+  probe move Notepad 100 100 800 500 >/dev/null
+  e2e_check "smaller again, the indicator is back" e2e_wait_until 5 e2e_indicator_visible
 }
 e2e_scenario position_dialog 150 scenario_position_dialog

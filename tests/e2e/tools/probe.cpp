@@ -7,15 +7,20 @@
 //                                prefix (default "Morvane3") and all other
 //                                top-level windows of their processes
 //   probe children <window>      the controls inside a window
-//   probe click <window> <text>  presses the button with that caption
 //   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
+//   probe text <text> <file>     draws the text as the indicator's default
+//                                font does (Tahoma 8 bold at the screen's
+//                                DPI, red on white) and writes its cell's
+//                                pixels raw (B, G, R, 0 from the top row) to
+//                                the file; prints the cell as WxH
 // A <window> is a handle (decimal or 0x...), a class name or a title.
 // Exit code 0 on success, 2 when the thing asked for is not there, 1 on a
 // usage error.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <set>
 #include <string>
@@ -25,8 +30,7 @@
 
 namespace {
 
-using morvane::win32::UniqueKernelHandle;
-using morvane::win32::UniqueRegion;
+using namespace morvane::win32;
 
 // One record: its kind, then tab-separated fields; tabs and line breaks in a
 // value are written as \t, \r and \n.
@@ -60,6 +64,12 @@ std::wstring Text(const wchar_t* format, long long a, long long b = 0, long long
 std::wstring Hex(const void* handle) { return Text(L"0x%llx", static_cast<long long>(reinterpret_cast<std::intptr_t>(handle))); }
 std::wstring RectText(const RECT& r) { return Text(L"%lld,%lld,%lld,%lld", r.left, r.top, r.right, r.bottom); }
 std::wstring SizeText(const RECT& r) { return Text(L"%lldx%lld", r.right - r.left, r.bottom - r.top); }
+RECT ClientOf(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 RECT RectOf(HWND hwnd) {
     RECT r{};
     return GetWindowRect(hwnd, &r), r;
@@ -101,24 +111,6 @@ std::wstring ExecutableOf(DWORD pid) {
     DWORD size = MAX_PATH * 2;
     return process && QueryFullProcessImageNameW(process.get(), 0, path, &size) ? path : L"";
 }
-// "none" without a window region, else its box and the number of its rectangles.
-std::wstring RegionText(HWND hwnd) {
-    const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(hwnd, region.get()) == ERROR) return L"none";
-    RECT box{};
-    GetRgnBox(region.get(), &box);
-    std::vector<BYTE> data(GetRegionData(region.get(), 0, nullptr) + sizeof(RGNDATAHEADER));
-    GetRegionData(region.get(), DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    return RectText(box) + L"/" + std::to_wstring(reinterpret_cast<const RGNDATA*>(data.data())->rdh.nCount);
-}
-bool IsButton(HWND hwnd, LONG_PTR kind) {
-    return _wcsicmp(ClassOf(hwnd).c_str(), L"Button") == 0 && (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK) == kind;
-}
-std::wstring WithoutMnemonics(const std::wstring& text) {
-    std::wstring plain;
-    for (std::size_t i = 0; i < text.size(); ++i) plain += text[i == text.size() - 1 || text[i] != L'&' ? i : ++i];
-    return plain;
-}
 HWND Named(const std::wstring& name) {
     wchar_t* end = nullptr;
     const long long number = std::wcstoll(name.c_str(), &end, 0);
@@ -140,7 +132,7 @@ int ReportWindows(const std::wstring& prefix) {
         Record(L"window").Field(L"hwnd", Hex(hwnd)).Field(L"pid", pid).Field(L"class", ClassOf(hwnd))
             .Flag(L"visible", IsWindowVisible(hwnd)).Flag(L"topmost", GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
             .Flag(L"foreground", hwnd == GetForegroundWindow()).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
-            .Field(L"region", RegionText(hwnd)).Field(L"owner", Hex(GetWindow(hwnd, GW_OWNER)))
+            .Field(L"client", RectText(ClientOf(hwnd)))
             .Field(L"exe", ExecutableOf(pid)).Field(L"title", TitleOf(hwnd));
         ++count;
     }
@@ -150,36 +142,12 @@ int ReportWindows(const std::wstring& prefix) {
 
 int ReportChildren(HWND top) {
     if (!top) return Record(L"error").Field(L"no", L"such window"), 2;
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread);
     for (const HWND child : Windows(top)) {
         const RECT r = RectOf(child);
-        Record record(L"child");
-        record.Field(L"hwnd", Hex(child)).Field(L"parent", Hex(GetParent(child))).Field(L"id", GetDlgCtrlID(child))
-            .Field(L"class", ClassOf(child)).Flag(L"visible", IsWindowVisible(child)).Flag(L"enabled", IsWindowEnabled(child))
-            .Flag(L"focus", child == thread.hwndFocus).Flag(L"default", IsButton(child, BS_DEFPUSHBUTTON))
-            .Field(L"rect", RectText(r)).Field(L"size", SizeText(r));
-        if (IsButton(child, BS_CHECKBOX) || IsButton(child, BS_AUTOCHECKBOX)) {
-            DWORD_PTR state = 0;
-            SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &state);
-            record.Flag(L"checked", state == BST_CHECKED);
-        }
-        record.Field(L"text", TextOf(child));
+        Record(L"child").Field(L"hwnd", Hex(child)).Field(L"id", GetDlgCtrlID(child)).Field(L"class", ClassOf(child))
+            .Flag(L"visible", IsWindowVisible(child)).Field(L"rect", RectText(r)).Field(L"text", TextOf(child));
     }
     return 0;
-}
-
-// Presses a button by its caption ("&Yes" or "Yes"); posted, so that a modal
-// loop it starts does not block the probe.
-int Click(HWND top, const std::wstring& text) {
-    for (const HWND child : top ? Windows(top) : std::vector<HWND>{}) {
-        if (WithoutMnemonics(TextOf(child)) != WithoutMnemonics(text)) continue;
-        PostMessageW(child, BM_CLICK, 0, 0);
-        Record(L"clicked").Field(L"hwnd", Hex(child)).Field(L"text", TextOf(child));
-        return 0;
-    }
-    return Record(L"error").Field(L"no", L"such control"), 2;
 }
 
 // Stays attached to Wine's desktop until ended: when the last program of a
@@ -192,20 +160,46 @@ int Hold() {
     return 0;
 }
 
+int DrawTextCell(const std::wstring& text, const std::wstring& path) {
+    const WindowDc screen = WindowDc::Client(nullptr);
+    const UniqueFont font(CreateFontW(-MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0,
+                                      ANSI_CHARSET, 0, 0, DEFAULT_QUALITY, 0, L"Tahoma"));
+    const UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    const ScopedSelect withFont(dc.get(), font.get());
+    SIZE cell{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), int(text.size()), &cell);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, cell.cx, -cell.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    FILE* out = bits ? _wfopen(path.c_str(), L"wb") : nullptr;
+    if (!out) return Record(L"error").Field(L"no", L"bitmap or file"), 2;
+    const ScopedSelect withBitmap(dc.get(), bitmap.get());
+    PatBlt(dc.get(), 0, 0, cell.cx, cell.cy, WHITENESS);
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), RGB(255, 0, 0));
+    TextOutW(dc.get(), 0, 0, text.c_str(), int(text.size()));
+    GdiFlush();
+    const bool written = fwrite(bits, 4, std::size_t(cell.cx * cell.cy), out) == std::size_t(cell.cx * cell.cy);
+    if (fclose(out) != 0 || !written) return 2;
+    Record(L"text").Field(L"size", SizeText({0, 0, cell.cx, cell.cy}));
+    return 0;
+}
+
 int Run(const std::vector<std::wstring>& args) {
     const std::size_t n = args.size();
     const std::wstring command = n > 0 ? args[0] : L"";
     const auto number = [&](std::size_t i) { return int(std::wcstol(args[i].c_str(), nullptr, 0)); };
     if (command == L"windows" && n <= 2) return ReportWindows(n == 2 ? args[1] : L"Morvane3");
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
-    if (command == L"click" && n == 3) return Click(Named(args[1]), args[2]);
     if (command == L"hold" && n == 1) return Hold();
+    if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
     if (command == L"move" && n == 6) {
         const HWND hwnd = Named(args[1]);
         return hwnd && SetWindowPos(hwnd, nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
     }
-    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | click <window> <text> | hold | "
-                                     L"move <window> <x> <y> <w> <h>");
+    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold | "
+                                     L"move <window> <x> <y> <w> <h> | text <text> <file>");
     return 1;
 }
 
