@@ -11,6 +11,7 @@ E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 E2E_OUT="${E2E_OUT:-$E2E_ROOT/build/e2e}"
 E2E_BIN="${E2E_BIN:-$E2E_ROOT/build/win64}"   # where Morvane3.exe and probe.exe are taken from
 E2E_RESULTS="$E2E_OUT/results.txt"
+E2E_OVER="420 300"   # a point over notepad, where the gesture is made
 source "$E2E_ROOT/scripts/wine-env.sh"   # WINE, the virtual X server and the prefix's set-up
 WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver64)"
 
@@ -104,7 +105,7 @@ e2e_start() {
   echo "$!" >>"$E2E_SCENARIO_DIR/pids"
 }
 # e2e_start_over_notepad [VAR=value...]: a notepad in the same environment
-# under the places the scenarios use, clicked (Wine sees the gesture's keys and
+# under the places the scenarios use, clicked at E2E_OVER (Wine sees the gesture's keys and
 # buttons only over one of its own windows), then the program; waits for the indicator.
 e2e_start_over_notepad() {
   e2e_notepad_under "$@" || return 1
@@ -114,9 +115,10 @@ e2e_start_over_notepad() {
 e2e_notepad_under() {
   e2e_start_other "$@" -- notepad.exe
   e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return 1
-  probe move Notepad 100 100 800 500 >/dev/null
-  e2e_mouse_to 420 300; xdotool click 1
+  e2e_wait_until 10 e2e_notepad_moved   # it may still place itself after showing
+  e2e_mouse_to $E2E_OVER; xdotool click 1
 }
+e2e_notepad_moved() { probe move Notepad 100 100 800 500 && probe windows Notepad | grep -qP '\tclass=Notepad\t.*\trect=100,100,900,600\t'; }
 e2e_notepad_visible() { probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'; }
 e2e_running() { kill -0 "$1" 2>/dev/null; }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }

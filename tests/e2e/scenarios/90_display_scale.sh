@@ -6,6 +6,7 @@
 
 scenario_display_scale() {
   local dpi dialog
+  E2E_OVER="200 200"   # notepad, not aware of the scale, keeps to the top-left corner at 200 %
   for dpi in 144 192; do
     "$WINE" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     e2e_new_app "app-$dpi"

@@ -206,6 +206,7 @@ int Run(const std::vector<std::wstring>& args) {
 } // namespace
 
 int main() {
+    SetProcessDPIAware();  // screen pixels at every display scale
     int count = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
     const std::vector<std::wstring> args(argv + 1, argv + count);
