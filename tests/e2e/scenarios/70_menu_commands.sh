@@ -36,13 +36,13 @@ cmd_gesture() { xdotool keydown Shift_L mousedown 2; sleep 0.4; xdotool mouseup 
 cmd_choose() { cmd_open "$@" && e2e_wait_until 3 e2e_not cmd_menu_open; }
 # cmd_marks <name>: which items of the open submenu (the right-most pop-up,
 # kept as <name>.png) have a black mark left of their text, counted among the
-# items with black text.
+# items with black text (an access key's underline may stand a row apart).
 cmd_marks() {
   e2e_shot "$1-screen" && e2e_crop "$1-screen" "$(e2e_app_windows | grep -P '\tclass=#32768\tvisible=1\t' |
     grep -oP '\trect=\K[^\t]*' | sort -t, -k1,1n | tail -n 1)" "$1" || return
   convert "$E2E_SCENARIO_DIR/$1.png" -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $3 + $4 + $5 < 150 {
       if ($1 < 18) mark[$2] = 1; else text[$2] = 1 }
-    END { for (y = 0; y < 1000; y++) if (y in text) { n += !((y - 1) in text); if (y in mark) marked[n] = 1 }
+    END { for (y = 0; y < 1000; y++) if (y in text) { n += !((y - 1) in text || (y - 2) in text || (y - 3) in text); if (y in mark) marked[n] = 1 }
           for (i = 1; i <= n; i++) if (i in marked) s = s " " i; print substr(s, 2) }'
 }
 
