@@ -123,8 +123,7 @@ e2e_notepad_visible() { probe windows Notepad | grep -qP '\tclass=Notepad\tvisib
 e2e_running() { kill -0 "$1" 2>/dev/null; }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 e2e_app_windows() { probe windows | grep -F "	exe=$APP_WIN_EXE	"; }
-e2e_app_window_of_class() { e2e_app_windows | grep -P "\tclass=$1\t"; }
-e2e_indicator() { e2e_app_window_of_class Morvane3Indicator; }
+e2e_indicator() { e2e_app_windows | grep -P "\tclass=Morvane3Indicator\t"; }
 e2e_indicator_visible() { e2e_indicator | grep -qP '\tvisible=1\t'; }
 e2e_app_window_titled() { e2e_app_windows | grep -P '\tvisible=1\t' | grep -P "\ttitle=\Q$1\E$"; }
 e2e_indicator_rect() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect; }

@@ -4,8 +4,7 @@
 # the indicator window and screenshots. Whenever the menu closes without a
 # dialog, what the user types goes to notepad again.
 
-cmd_popups() { e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t'; }
-cmd_menu_open() { (( $(cmd_popups) >= ${1:-1} )); }
+cmd_menu_open() { (( $(e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t') >= ${1:-1} )); }   # [pop-ups]
 cmd_size() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field size; }
 cmd_window() { e2e_field hwnd <<<"$(e2e_app_window_titled "$1")"; }
 # The dialog is topmost and centred on the 1280 x 800 screen, within 2 px.
