@@ -138,6 +138,13 @@ bench() {
   fi
   server=$(server_pid)
   sleep 3
+  # The sizes of the windows shown, for whoever checks that a run met no
+  # dialog (Morvane3's indicator alone is a few tens of pixels).
+  local window sizes=""
+  for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    sizes+="$(xdotool getwindowgeometry "$window" | grep -oP 'Geometry: \K\S+') "
+  done
+  echo "$label: windows shown: $sizes" >>"$OUT/programs.log"
   still=$(cpu_percent "$pid" $server)
   memory=$(private_kb "$pid")
   move_cursor_in_background
