@@ -28,6 +28,8 @@ struct CursorSize {
 // are the language identifier.
 using KeyboardLayout = std::uint32_t;
 
+constexpr std::uint16_t LanguageIdOf(KeyboardLayout layout) { return static_cast<std::uint16_t>(layout & 0xFFFF); }
+
 class InputCursor {
 public:
     virtual ~InputCursor() = default;
