@@ -19,8 +19,7 @@
 # region benchmark (benchmarks/win/region_benchmark.cpp).
 #
 # More runs of the program with a settings file of their own: add a line
-# after bench_morvane3 "Morvane3" below, e.g.
-#   bench_morvane3 "Morvane3, every option on" $'[Main]\nShiftX=-40'
+# after bench_morvane3 "Morvane3" below, as the display options' rows are.
 # MORVANE3_OTHER=<path to another Morvane3.exe> adds a row for that build.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -138,6 +137,13 @@ bench() {
   fi
   server=$(server_pid)
   sleep 3
+  # The sizes of the windows shown, for whoever checks that a run met no
+  # dialog (Morvane3's indicator alone is a few tens of pixels).
+  local window sizes=""
+  for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    sizes+="$(xdotool getwindowgeometry "$window" | grep -oP 'Geometry: \K\S+') "
+  done
+  echo "$label: windows shown: $sizes" >>"$OUT/programs.log"
   still=$(cpu_percent "$pid" $server)
   memory=$(private_kb "$pid")
   move_cursor_in_background
@@ -184,6 +190,9 @@ bench_reference "warm-up" reference_bare && ROWS=()
 bench_reference "bare (window + 1 ms timer)" reference_bare
 bench_reference "floor (the calls any indicator makes)" reference_floor
 bench_morvane3 "Morvane3"
+# Show=0 keeps the indicator visible, so the options' reads are all made.
+bench_morvane3 "Morvane3, every display option on" $'[Main]\nShow=0\nFullScreen=1\nCountry=1\nCapsMark=1\nNoCapture=1'
+bench_morvane3 "Morvane3, after a change (hidden)" $'[Main]\nShow=2\nShowSeconds=2\nFullScreen=1\nCountry=1\nCapsMark=1\nNoCapture=1'
 # Another build side by side, e.g. MORVANE3_OTHER=/path/to/old/Morvane3.exe
 [[ -n ${MORVANE3_OTHER:-} ]] && bench_morvane3 "Morvane3 ($MORVANE3_OTHER)" "" "$MORVANE3_OTHER"
 

@@ -25,8 +25,8 @@ DisplayStep DisplayFollower::Follow(const DisplayOptions& options, const Display
     const bool afterChange = options.show == ShowMode::AfterChange;
     const std::uint32_t now = afterChange || options.fullScreen || options.capsMark ? facts.NowMs() : 0;
     if (options.show == ShowMode::OverText) moment.overText = facts.CursorIsIBeam();
-    if (afterChange) moment.msSinceChange = MsSinceChange(facts, input, hotSpot, indicator, now);
-    if (options.fullScreen) moment.fullScreen = FullScreenNow(facts, now);
+    if (afterChange) moment.msSinceChange = MsSinceChange(input, hotSpot, indicator, now);
+    if (options.fullScreen) moment.fullScreen = FullScreenNow(facts, input, now);
     step.alpha = DisplayAlpha(options, moment);
     // Once faded out it stays hidden until a change, however long that takes.
     if (afterChange) {
@@ -42,11 +42,11 @@ DisplayStep DisplayFollower::Follow(const DisplayOptions& options, const Display
     return step;
 }
 
-std::uint32_t DisplayFollower::MsSinceChange(const DisplayFacts& facts, const InputCursor& input,
-                                             ScreenPoint hotSpot, WindowId indicator, std::uint32_t now) {
+std::uint32_t DisplayFollower::MsSinceChange(const InputCursor& input, ScreenPoint hotSpot, WindowId indicator,
+                                             std::uint32_t now) {
     if (Due(topLevelReadAtMs_, now, kWindowReadMs)) {
         const WindowId under = input.WindowAt(hotSpot);
-        const WindowId topLevel = under == indicator ? topLevel_ : facts.TopLevelOf(under);
+        const WindowId topLevel = under == indicator ? topLevel_ : input.RootWindowOf(under);
         if (topLevel != topLevel_) {
             topLevel_ = topLevel;
             CodeChanged(now);
@@ -57,9 +57,9 @@ std::uint32_t DisplayFollower::MsSinceChange(const DisplayFacts& facts, const In
 
 // The monitor is looked up only when the foreground window or its rectangle
 // has changed since it was last read.
-bool DisplayFollower::FullScreenNow(const DisplayFacts& facts, std::uint32_t now) {
+bool DisplayFollower::FullScreenNow(const DisplayFacts& facts, const InputCursor& input, std::uint32_t now) {
     if (!Due(foregroundReadAtMs_, now, kSlowReadMs)) return fullScreen_;
-    const WindowId foreground = facts.ForegroundWindow();
+    const WindowId foreground = input.ForegroundWindow();
     const ScreenRect rect = foreground == kNoWindow ? ScreenRect{} : facts.WindowRect(foreground);
     if (foreground != foreground_ || rect != foregroundRect_) {
         foreground_ = foreground;

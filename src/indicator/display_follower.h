@@ -38,9 +38,9 @@ public:
     bool CapsOn() const { return capsOn_; }
 
 private:
-    bool FullScreenNow(const DisplayFacts& facts, std::uint32_t now);
-    std::uint32_t MsSinceChange(const DisplayFacts& facts, const InputCursor& input, ScreenPoint hotSpot,
-                                WindowId indicator, std::uint32_t now);
+    bool FullScreenNow(const DisplayFacts& facts, const InputCursor& input, std::uint32_t now);
+    std::uint32_t MsSinceChange(const InputCursor& input, ScreenPoint hotSpot, WindowId indicator,
+                                std::uint32_t now);
 
     std::uint32_t changedAtMs_ = 0;
     bool fadedOut_ = false;  // hidden after a change until the next one

@@ -1,7 +1,5 @@
 #include "indicator/display_rules.h"
 
-#include <cwchar>
-
 #include "indicator/language_code.h"
 
 namespace morvane {
@@ -26,10 +24,12 @@ bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
            window.bottom >= monitor.bottom;
 }
 
+// Written out by hand: the C library's printf would more than double the program's size.
 std::wstring LayoutKey(KeyboardLayout layout) {
-    wchar_t digits[9]{};
-    std::swprintf(digits, 9, L"%08X", static_cast<unsigned>(layout));
-    return digits;
+    constexpr wchar_t kHexDigits[] = L"0123456789ABCDEF";
+    std::wstring key(8, L'0');
+    for (int i = 7; i >= 0; --i, layout >>= 4) key[static_cast<std::size_t>(i)] = kHexDigits[layout & 0xF];
+    return key;
 }
 
 std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,

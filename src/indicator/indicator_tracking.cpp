@@ -7,8 +7,6 @@ namespace morvane {
 
 namespace {
 
-constexpr KeyboardLayout kLanguageIdMask = 0xFFFF;
-
 // The facts for the window under the cursor. The focus is asked for only
 // over the foreground window, and a frame's core window only when the cursor
 // reaches another top-level window: the plain tick makes two cheap reads more.
@@ -34,7 +32,7 @@ bool FollowLanguage(ScreenPoint hotSpot, WindowId indicator, LanguageShown& show
     const KeyboardLayout layout = input.KeyboardLayoutOf(*source);
     if (layout == shown.nLayout) return false;
     shown.nLayout = layout;
-    shown.sLangCode = LanguageCode(input.Iso639LanguageName(static_cast<std::uint16_t>(layout & kLanguageIdMask)));
+    shown.sLangCode = LanguageCode(input.Iso639LanguageName(LanguageIdOf(layout)));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "services/settings_keys.h"
 #include "services/utilities.h"
 
 namespace morvane {
@@ -18,13 +19,13 @@ ShowMode ShowModeOfItem(DisplayItem item) {
 struct FlagItem {
     DisplayItem item;
     bool DisplayOptions::*flag;
-    const std::wstring& key;
+    const wchar_t* key;
 };
 const FlagItem kFlagItems[] = {
-    {DisplayItem::FullScreen, &DisplayOptions::fullScreen, display_key::kFullScreen},
-    {DisplayItem::Country, &DisplayOptions::country, display_key::kCountry},
-    {DisplayItem::CapsMark, &DisplayOptions::capsMark, display_key::kCapsMark},
-    {DisplayItem::NoCapture, &DisplayOptions::noCapture, display_key::kNoCapture},
+    {DisplayItem::FullScreen, &DisplayOptions::fullScreen, settings_key::kFullScreen},
+    {DisplayItem::Country, &DisplayOptions::country, settings_key::kCountry},
+    {DisplayItem::CapsMark, &DisplayOptions::capsMark, settings_key::kCapsMark},
+    {DisplayItem::NoCapture, &DisplayOptions::noCapture, settings_key::kNoCapture},
 };
 
 // nullptr for the show-mode items.
@@ -66,10 +67,10 @@ std::optional<MarkChanges> DisplayCommands::Choose(unsigned commandId) {
     if (const FlagItem* flagItem = FlagItemOf(found->item)) {
         bool& flag = options.*(flagItem->flag);
         flag = !flag;
-        store_.IniWriteNumber(file, display_key::kSection, flagItem->key, BitOf(flag));
+        store_.IniWriteNumber(file, settings_key::kMain, flagItem->key, BitOf(flag));
     } else if (const ShowMode mode = ShowModeOfItem(found->item); mode != options.show) {
         options.show = mode;
-        store_.IniWriteNumber(file, display_key::kSection, display_key::kShow, static_cast<std::int32_t>(mode));
+        store_.IniWriteNumber(file, settings_key::kMain, settings_key::kShow, static_cast<std::int32_t>(mode));
     }
     target_.SetDisplayOptions(options);
     return DisplayMarks(options);

@@ -27,13 +27,9 @@ public:
     virtual bool CursorIsIBeam() const = 0;
     // Caps Lock is toggled on, as the program the user types in sees it.
     virtual bool CapsLockOn() const = 0;
-    // kNoWindow when none, or when it is the desktop itself.
-    virtual WindowId ForegroundWindow() const = 0;
     virtual ScreenRect WindowRect(WindowId window) const = 0;
     // The whole rectangle of the monitor that shows most of the window.
     virtual ScreenRect MonitorRectOf(WindowId window) const = 0;
-    // The top-level window that holds the window; kNoWindow for kNoWindow.
-    virtual WindowId TopLevelOf(WindowId window) const = 0;
     // The ISO 3166 name of the language's country or region ("US", "GB");
     // empty when the system has none.
     virtual std::wstring CountryName(std::uint16_t languageId) const = 0;

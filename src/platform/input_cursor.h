@@ -28,6 +28,8 @@ struct CursorSize {
 // are the language identifier.
 using KeyboardLayout = std::uint32_t;
 
+constexpr std::uint16_t LanguageIdOf(KeyboardLayout layout) { return static_cast<std::uint16_t>(layout & 0xFFFF); }
+
 class InputCursor {
 public:
     virtual ~InputCursor() = default;
@@ -44,7 +46,8 @@ public:
     virtual KeyboardLayout KeyboardLayoutOf(WindowId window) const = 0;
     // The top-level window that holds the window (itself for a top-level one).
     virtual WindowId RootWindowOf(WindowId window) const = 0;
-    // The foreground window; kNoWindow when there is none.
+    // The foreground window; kNoWindow when there is none, or when it is the
+    // desktop itself.
     virtual WindowId ForegroundWindow() const = 0;
     // The window with the keyboard focus on the foreground window's thread;
     // kNoWindow when the system cannot tell.

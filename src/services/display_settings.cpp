@@ -7,7 +7,7 @@ namespace morvane {
 namespace {
 
 bool ReadFlag(const SettingsStore& store, const std::wstring& file, const std::wstring& key) {
-    return FlagOf(store.IniReadNumber(file, display_key::kSection, key, 0));
+    return FlagOf(store.IniReadNumber(file, settings_key::kMain, key, 0));
 }
 
 } // namespace
@@ -27,10 +27,10 @@ bool FlagOf(SettingsNumber stored) {
 }
 
 DisplayOptions ReadDisplayOptions(const SettingsStore& store, const std::wstring& file) {
-    using namespace display_key;
+    using namespace settings_key;
     DisplayOptions options;
-    options.show = ShowModeOf(store.IniReadNumber(file, kSection, kShow, 0));
-    options.showSeconds = ShowSecondsOf(store.IniReadNumber(file, kSection, kShowSeconds, kDefaultShowSeconds));
+    options.show = ShowModeOf(store.IniReadNumber(file, kMain, kShow, 0));
+    options.showSeconds = ShowSecondsOf(store.IniReadNumber(file, kMain, kShowSeconds, kDefaultShowSeconds));
     options.fullScreen = ReadFlag(store, file, kFullScreen);
     options.country = ReadFlag(store, file, kCountry);
     options.capsMark = ReadFlag(store, file, kCapsMark);

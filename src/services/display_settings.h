@@ -2,25 +2,14 @@
 // The display options: when the indicator shows, what it adds to the code,
 // and whether screen capture sees it. Every option is off by default, so a
 // settings file without these keys, or none, keeps the indicator as it was.
-// All their keys live here, in section "Main".
+// Their keys are in section "Main" (settings_keys.h).
 #include <cstdint>
 #include <string>
 
+#include "services/settings_keys.h"
 #include "services/settings_store.h"
 
 namespace morvane {
-
-namespace display_key {
-inline const std::wstring kSection = L"Main";
-inline const std::wstring kShow = L"Show";
-inline const std::wstring kShowSeconds = L"ShowSeconds";
-inline const std::wstring kFullScreen = L"FullScreen";
-inline const std::wstring kCountry = L"Country";
-inline const std::wstring kCapsMark = L"CapsMark";
-inline const std::wstring kNoCapture = L"NoCapture";
-// Own texts for layouts: key = the layout handle in eight hexadecimal digits.
-inline const std::wstring kLabelsSection = L"Labels";
-} // namespace display_key
 
 enum class ShowMode : std::int32_t {
     Always = 0,

@@ -10,6 +10,16 @@ inline constexpr wchar_t kShiftX[] = L"ShiftX";
 inline constexpr wchar_t kShiftY[] = L"ShiftY";
 inline constexpr wchar_t kTransparent[] = L"Transparent";
 inline constexpr wchar_t kSilent[] = L"Silent";
+// The display options.
+inline constexpr wchar_t kShow[] = L"Show";
+inline constexpr wchar_t kShowSeconds[] = L"ShowSeconds";
+inline constexpr wchar_t kFullScreen[] = L"FullScreen";
+inline constexpr wchar_t kCountry[] = L"Country";
+inline constexpr wchar_t kCapsMark[] = L"CapsMark";
+inline constexpr wchar_t kNoCapture[] = L"NoCapture";
+
+// Own texts for layouts: key = the layout handle in eight hexadecimal digits.
+inline constexpr wchar_t kLabels[] = L"Labels";
 
 inline constexpr wchar_t kFont[] = L"Font";  // the section of the indicator's font
 

@@ -54,14 +54,17 @@ TEST(System, RegistryValues) {
     const wchar_t kKey[] = L"Software\\Morvane3Tests\\Registry";
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
     Win32AnsiCodePage ansi;
-    Win32Registry calls(ansi);
+    Win32Registry calls;
     const RegistryAccess registry(calls, ansi);
     EXPECT_EQ(registry.RegistryViewFlag(), std::uint32_t{KEY_WOW64_64KEY}) << "a 64-bit build";
-    ASSERT_TRUE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", L"C:\\Tools \u00AE"));
-    char data[64] = {};
+    // Any folder name, whatever the ANSI code page can spell.
+    const std::wstring folder = L"C:\\\u041F\u0430\u043F\u043A\u0430 \u5DE5\u5177 \u00AE";
+    ASSERT_TRUE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", folder));
+    wchar_t data[64] = {};
     DWORD type = 0, size = sizeof data;
-    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Morvane3Tests\\Registry", "", RRF_RT_ANY, &type, data, &size), 0);
-    EXPECT_EQ(std::pair(type, std::string(data, size)), std::pair(DWORD{REG_SZ}, std::string("C:\\Tools \xAE", 11)));
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, kKey, L"", RRF_RT_ANY, &type, data, &size), 0);
+    EXPECT_EQ(std::pair(type, std::wstring(data)), std::pair(DWORD{REG_SZ}, folder));
+    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L""), folder);
     const DWORD dword = 257;
     RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Number", REG_DWORD, &dword, sizeof dword);
     RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Expand", REG_EXPAND_SZ, L"%TEMP%", 14);

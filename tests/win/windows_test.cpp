@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
+#include "indicator/display_rules.h"
 #include "indicator/win32/main_window.h"
+#include "indicator/win32/paint_cursor.h"
 #include "indicator/win32/region_from_picture.h"
 #include "menu/control_menu_items.h"
 #include "menu/win32/menu_window.h"
@@ -99,6 +102,33 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
               std::tuple(UINT{MF_CHECKED}, UINT{MF_GRAYED}, UINT{MF_CHECKED}, UINT{MF_CHECKED}));
     fwMenu.SetTransparentChecked(false);
     EXPECT_FALSE(state(PopupItem::BackColor) & MF_GRAYED);
+}
+
+TEST_F(Windows, CapsLockMarkFillsItsRoomInTheTextColourAndTheSizeStays) {
+    DrawingSurface surface({15, 15});
+    surface.SetFont(IndicatorDesignFont());
+    surface.SetForeColor(0x000000FF);
+    PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, false});
+    const SIZE room{surface.WidthPixels(), surface.HeightPixels()};
+    EXPECT_EQ(GetPixel(surface.hDC(), 4, 0), 0x00FFFFFFu) << "Caps Lock off: the room stays empty";
+    PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, true});
+    EXPECT_TRUE(surface.WidthPixels() == room.cx && surface.HeightPixels() == room.cy) << "the size stays";
+    for (int y = 0; y < kCapsBarRows; ++y)
+        for (int x = 1; x < room.cx - 1; ++x) EXPECT_EQ(GetPixel(surface.hDC(), x, y), 0x000000FFu) << x << "," << y;
+    EXPECT_EQ(GetPixel(surface.hDC(), 0, 0), 0x00FFFFFFu) << "the margin stays free";
+    EXPECT_EQ(GetPixel(surface.hDC(), 4, kCapsBarRows), 0x00FFFFFFu) << "a free row under the bar";
+}
+
+TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
+    files.PutValue(fwMain.Tag(), L"Main", L"NoCapture", L"1");
+    FakeDisplayFacts facts;
+    MainWindow hidden{store, process, input, facts};
+    hidden.Load();
+    const auto id = reinterpret_cast<WindowId>(hidden.hWnd());
+    EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, true}}));
+    hidden.SetDisplayOptions({});
+    EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
+    hidden.Unload();
 }
 
 } // namespace

@@ -133,10 +133,13 @@ bool AboutWindow::Load(AboutMode mode) {
     if (!Create(design)) return false;
     SetIcon(LoadIconW(resources_, MAKEINTRESOURCEW(IDI_PROGRAM)));
 
+    host_.OnLoadLocationCheck(mode_);
+    // An accepted start closes the dialog unseen: its controls, and the common
+    // controls library they load, are made only for a dialog that stays.
+    if (!IsLoaded()) return false;
     CreateControls();
     LoadColoursFontsAndSizes();
-    host_.OnLoadLocationCheck(mode_);
-    return IsLoaded();
+    return true;
 }
 
 void AboutWindow::CreateControls() {

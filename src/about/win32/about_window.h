@@ -50,9 +50,10 @@ public:
     ~AboutWindow() override;
 
     // The host's checks first (false: nothing is made and Load ends); then
-    // the window and its controls, hidden and centred on the screen, with
-    // their colours, fonts and sizes; then the host's location check. True
-    // when the dialog is still loaded at the end. Nothing when loaded already.
+    // the window, hidden and centred on the screen; then the host's location
+    // check, which may accept and close it; then, for a dialog still loaded,
+    // its controls with their colours, fonts and sizes. True when the dialog
+    // is still loaded at the end. Nothing when loaded already.
     bool Load(AboutMode mode);
 
     // First-run and help modes: shows the loaded dialog, not modal; the

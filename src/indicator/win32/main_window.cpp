@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "platform/win32/display_facts_win32.h"
 #include "platform/win32/picture_box.h"
+#include "services/settings_keys.h"
 
 namespace morvane::win32 {
 
@@ -49,8 +50,6 @@ private:
     MainWindow& window_;
     mutable RECT rect_{};
 };
-
-constexpr KeyboardLayout kLanguageIdMask = 0xFFFF;
 
 } // namespace
 
@@ -179,10 +178,8 @@ void MainWindow::SetLayered(bool layered) {
 
 void MainWindow::ShowNewLayout() {
     const std::wstring label =
-        store_.IniReadText(Tag(), display_key::kLabelsSection, LayoutKey(shown_.nLayout), std::wstring());
-    const std::wstring country =
-        display_.country ? facts_.CountryName(static_cast<std::uint16_t>(shown_.nLayout & kLanguageIdMask))
-                         : std::wstring();
+        store_.IniReadText(Tag(), settings_key::kLabels, LayoutKey(shown_.nLayout), std::wstring());
+    const std::wstring country = display_.country ? facts_.CountryName(LanguageIdOf(shown_.nLayout)) : std::wstring();
     text_ = DisplayText(shown_.sLangCode, label, display_.country, country);
     if (display_.show == ShowMode::AfterChange) follower_.CodeChanged(facts_.NowMs());
     zPaintCursor();

@@ -49,12 +49,6 @@ bool Win32DisplayFacts::CapsLockOn() const {
     return on;
 }
 
-WindowId Win32DisplayFacts::ForegroundWindow() const {
-    const HWND window = GetForegroundWindow();
-    if (window == GetShellWindow() || window == GetDesktopWindow()) return kNoWindow;
-    return reinterpret_cast<WindowId>(window);
-}
-
 ScreenRect Win32DisplayFacts::WindowRect(WindowId window) const {
     RECT rect{};
     if (window != kNoWindow) GetWindowRect(AsHwnd(window), &rect);
@@ -66,11 +60,6 @@ ScreenRect Win32DisplayFacts::MonitorRectOf(WindowId window) const {
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoW(MonitorFromWindow(AsHwnd(window), MONITOR_DEFAULTTONEAREST), &info)) return {};
     return FromRect(info.rcMonitor);
-}
-
-WindowId Win32DisplayFacts::TopLevelOf(WindowId window) const {
-    if (window == kNoWindow) return kNoWindow;
-    return reinterpret_cast<WindowId>(GetAncestor(AsHwnd(window), GA_ROOT));
 }
 
 std::wstring Win32DisplayFacts::CountryName(std::uint16_t languageId) const {

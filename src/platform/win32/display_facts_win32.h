@@ -12,10 +12,8 @@ public:
 
     bool CursorIsIBeam() const override;
     bool CapsLockOn() const override;
-    WindowId ForegroundWindow() const override;
     ScreenRect WindowRect(WindowId window) const override;
     ScreenRect MonitorRectOf(WindowId window) const override;
-    WindowId TopLevelOf(WindowId window) const override;
     std::wstring CountryName(std::uint16_t languageId) const override;
     std::uint32_t NowMs() const override;
     bool ExcludeFromCapture(WindowId window, bool on) const override;

@@ -32,7 +32,9 @@ WindowId Win32InputCursor::RootWindowOf(WindowId window) const {
 }
 
 WindowId Win32InputCursor::ForegroundWindow() const {
-    return reinterpret_cast<WindowId>(GetForegroundWindow());
+    const HWND window = GetForegroundWindow();
+    if (window == GetShellWindow() || window == GetDesktopWindow()) return kNoWindow;
+    return reinterpret_cast<WindowId>(window);
 }
 
 WindowId Win32InputCursor::ForegroundFocusWindow() const {

@@ -16,7 +16,7 @@ constexpr WindowId kDesktop = 30;
 class DisplayFollowerTest : public ::testing::Test {
 protected:
     DisplayFollowerTest() {
-        facts.topLevels[kNotepadEdit] = kNotepad;
+        input.roots[kNotepadEdit] = kNotepad;
         input.windowsAt[{5, 5}] = kNotepadEdit;
         input.windowsAt[{6, 6}] = kNotepad;
         input.windowsAt[{7, 7}] = kIndicator;
@@ -48,7 +48,7 @@ TEST_F(DisplayFollowerTest, AfterAChangeShowsOnANewTopLevelWindowOnlyAndStaysHid
 
 TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRectangleChanges) {
     options.fullScreen = true;
-    facts.foreground = kNotepad;
+    input.foreground = kNotepad;
     facts.foregroundRect = {100, 100, 800, 600};
     EXPECT_EQ(At(5, 0).alpha, kOpaque);
     facts.foregroundRect = {0, 0, 1920, 1080};
@@ -56,7 +56,7 @@ TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRe
     EXPECT_EQ(At(5, 100).alpha, kHidden);
     EXPECT_EQ(At(5, 200).alpha, kHidden);
     EXPECT_EQ(facts.monitorLookups, 2);
-    facts.foreground = kNoWindow;  // the desktop came to the front
+    input.foreground = kNoWindow;  // the desktop came to the front
     EXPECT_EQ(At(5, 300).alpha, kOpaque);
 }
 
