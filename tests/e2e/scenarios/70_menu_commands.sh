@@ -4,7 +4,8 @@
 # the indicator window and screenshots. Whenever the menu closes without a
 # dialog, what the user types goes to notepad again.
 
-cmd_menu_open() { (( $(e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t') >= ${1:-1} )); }   # [pop-ups]
+# cmd_menu_open [n]: at least n (1) pop-up menus of the program are up.
+cmd_menu_open() { (( $(e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t') >= ${1:-1} )); }
 cmd_size() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field size; }
 cmd_window() { e2e_field hwnd <<<"$(e2e_app_window_titled "$1")"; }
 # The dialog is topmost and centred on the 1280 x 800 screen, within 2 px.
