@@ -16,6 +16,7 @@
 #include "menu/control_menu_items.h"
 #include "menu/win32/menu_window.h"
 #include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/input_cursor_win32.h"
 #include "platform/win32/registry_win32.h"
 
 namespace morvane::win32 {
@@ -129,6 +130,22 @@ TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     hidden.SetDisplayOptions({});
     EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
     hidden.Unload();
+}
+
+// Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
+TEST(InputCursor, TheForegroundThreadsFocusWindow) {
+    const HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, frame, nullptr, nullptr,
+                                      nullptr);
+    SetForegroundWindow(frame);
+    SetFocus(edit);
+    const Win32InputCursor input;
+    const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
+    EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
+                         input.AppCoreWindowOf(id(frame))),
+              std::tuple(id(frame), id(frame), id(edit), kNoWindow));
+    DestroyWindow(frame);
 }
 
 } // namespace

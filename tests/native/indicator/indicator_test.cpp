@@ -80,8 +80,12 @@ struct TrackedFake : TrackedIndicator {
 
 TEST(Indicator, FollowsTheCursorAndItsLanguage) {
     FakeInputCursor input;
-    input.windowsAt = {{{400, 300}, 0x200}, {{405, 300}, 0x200}, {{900, 500}, 0x300}, {{420, 320}, 0x100}};
-    input.layouts = {{0x200, 0x04070407}, {0x300, 0x04190419}, {0x400, 0x04640464}};
+    input.windowsAt = {{{400, 300}, 0x200}, {{405, 300}, 0x200}, {{900, 500}, 0x300}, {{420, 320}, 0x100},
+                       {{30, 30}, 0x500}, {{50, 50}, 0x600}};
+    input.layouts = {{0x200, 0x04070407}, {0x300, 0x04190419}, {0x400, 0x04640464}, {0x502, 0x04070407}};
+    // A program in front whose focus lives on another thread; an app frame and its core window behind.
+    std::tie(input.roots, input.foreground, input.focus, input.coreWindows) =
+        std::tuple(std::map<WindowId, WindowId>{{0x500, 0x501}}, 0x501, 0x502, std::map<WindowId, WindowId>{{0x600, 0x400}});
     input.languageNames[0x0464] = L"fil";
     input.languageNames.erase(0x0419);
     // Each row is one tick: where the hot spot is, and what shows after it.
@@ -89,7 +93,8 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
                    ScreenPoint at; } rows[] = {
         {{10, 10}, 0x04070407, L"EN", 1, 1, {22, 28}}, {{400, 300}, 0x04070407, L"DE", 2, 2, {412, 318}},
         {{405, 300}, 0x04070407, L"DE", 2, 2, {417, 318}}, {{420, 320}, 0x04070407, L"DE", 2, 2, {432, 338}},
-        {{400, 300}, 0xF0020407, L"DE", 3, 3, {412, 318}}, {{900, 500}, 0xF0020407, L"??", 4, 4, {912, 518}}};
+        {{400, 300}, 0xF0020407, L"DE", 3, 3, {412, 318}}, {{900, 500}, 0xF0020407, L"??", 4, 4, {912, 518}},
+        {{30, 30}, 0xF0020407, L"DE", 5, 5, {42, 48}}, {{50, 50}, 0xF0020407, L"FIL", 6, 6, {58, 68}}};
     LanguageShown shown;
     TrackedFake indicator(shown);
     IndicatorOffset offset;
@@ -105,7 +110,7 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
     indicator.at = {};
     input.layouts[0x200] = 0x04090409;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{-10, -10}));
-    EXPECT_EQ(indicator.repaints * 100 + indicator.at.x, 400) << "hidden: nothing read, painted or placed";
+    EXPECT_EQ(indicator.repaints * 100 + indicator.at.x, 600) << "hidden: nothing read, painted or placed";
     indicator.visible = true;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{}));
     EXPECT_EQ(LanguageCode(L"fil"), L"FIL");

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/fake_input_cursor.h"
-#include "indicator/indicator_tracking.h"
-
 namespace morvane {
 namespace {
 
@@ -33,29 +30,6 @@ TEST(LayoutSourceWindow, ReadsTheThreadTheTypingGoesTo) {
          std::nullopt},
     };
     for (const Row& row : rows) EXPECT_EQ(LayoutSourceWindow(row.facts), row.expected) << row.name;
-}
-
-// The tick gathers the facts through the platform and reads the chosen thread.
-TEST(LayoutSourceWindow, TheTickShowsTheFocusThreadsLanguage) {
-    class StillIndicator : public TrackedIndicator {
-        bool IsShown() const override { return true; }
-        WindowId Id() const override { return kIndicator; }
-        IndicatorGeometry Geometry() const override { return {{15, 15}, 360, 210}; }
-        void Repaint() override {}
-        void PlaceOnTop(ScreenPoint) override {}
-    } indicator;
-    FakeInputCursor input;
-    input.windowsAt = {{{10, 10}, kChatRender}, {{50, 50}, kFrameCaption}};
-    input.roots = {{kChatRender, kChat}, {kFrameCaption, kFrame}};
-    input.coreWindows = {{kFrame, kCore}};
-    input.layouts = {{kChatRender, 0x04090409}, {kChatInput, 0x04070407}, {kCore, 0x04190419}};
-    input.foreground = kChat;
-    input.focus = kChatInput;
-    LanguageShown shown;
-    MoveIndicator({10, 10}, {}, {32, 32}, shown, input, indicator);
-    EXPECT_EQ(shown.sLangCode, L"DE");
-    MoveIndicator({50, 50}, {}, {32, 32}, shown, input, indicator);
-    EXPECT_EQ(shown.sLangCode, L"RU");
 }
 
 } // namespace
