@@ -8,25 +8,17 @@
 namespace morvane {
 namespace {
 
-constexpr WindowId kIndicator = 9;
-constexpr WindowId kNotepad = 20;
-constexpr WindowId kNotepadEdit = 21;
-constexpr WindowId kDesktop = 30;
+constexpr WindowId kIndicator = 9, kNotepad = 20, kNotepadEdit = 21, kDesktop = 30;
 
-class DisplayFollowerTest : public ::testing::Test {
-protected:
+struct DisplayFollowerTest : ::testing::Test {
     DisplayFollowerTest() {
         input.roots[kNotepadEdit] = kNotepad;
-        input.windowsAt[{5, 5}] = kNotepadEdit;
-        input.windowsAt[{6, 6}] = kNotepad;
-        input.windowsAt[{7, 7}] = kIndicator;
-        input.windowsAt[{8, 8}] = kDesktop;
+        input.windowsAt = {{{5, 5}, kNotepadEdit}, {{6, 6}, kNotepad}, {{7, 7}, kIndicator}, {{8, 8}, kDesktop}};
     }
     DisplayStep At(std::int32_t xy, std::uint32_t now) {
         facts.now = now;
         return follower.Follow(options, facts, input, {xy, xy}, kIndicator);
     }
-
     DisplayOptions options;
     FakeDisplayFacts facts;
     FakeInputCursor input;
@@ -36,12 +28,12 @@ protected:
 TEST_F(DisplayFollowerTest, AfterAChangeShowsOnANewTopLevelWindowOnlyAndStaysHiddenOnceFaded) {
     options.show = ShowMode::AfterChange;
     follower.CodeChanged(0);
-    EXPECT_EQ(At(5, 0).alpha, kOpaque);
-    EXPECT_EQ(At(6, 2400).alpha, kHidden) << "the same top-level window is no change";
-    EXPECT_EQ(At(7, 2500).alpha, kHidden) << "the indicator itself is no change";
-    EXPECT_EQ(At(8, 2600).alpha, kOpaque) << "the desktop is another window";
-    EXPECT_EQ(At(8, 4900).alpha, kHidden);
-    EXPECT_EQ(At(8, 3100).alpha, kHidden) << "the clock came round again, 2^32 ms later";
+    // Each row: where the cursor is, when, and the opacity then.
+    const struct { std::int32_t xy; std::uint32_t now; int alpha; const char* why; } rows[] = {
+        {5, 0, kOpaque, "just changed"}, {6, 2400, kHidden, "the same top-level window is no change"},
+        {7, 2500, kHidden, "the indicator itself is no change"}, {8, 2600, kOpaque, "the desktop is another window"},
+        {8, 4900, kHidden, "faded"}, {8, 3100, kHidden, "the clock came round again, 2^32 ms later"}};
+    for (const auto& row : rows) EXPECT_EQ(At(row.xy, row.now).alpha, row.alpha) << row.why;
     follower.CodeChanged(7000);
     EXPECT_EQ(At(8, 7100).alpha, kOpaque) << "a new code";
 }
@@ -55,23 +47,21 @@ TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRe
     EXPECT_EQ(At(5, 99).alpha, kOpaque) << "the foreground window is read every 100 ms";
     EXPECT_EQ(At(5, 100).alpha, kHidden);
     EXPECT_EQ(At(5, 200).alpha, kHidden);
-    EXPECT_EQ(facts.monitorLookups, 2);
+    EXPECT_EQ(facts.monitorLookups, 2) << "looked up only when the rectangle changed";
     input.foreground = kNoWindow;  // the desktop came to the front
     EXPECT_EQ(At(5, 300).alpha, kOpaque);
 }
 
 TEST_F(DisplayFollowerTest, CapsLockIsReadOnlyWithItsMarkAndAtMostEvery100Ms) {
     EXPECT_FALSE(At(5, 0).capsChanged);
-    EXPECT_EQ(facts.capsReads, 0);
-    options.capsMark = true;
-    facts.caps = true;
+    EXPECT_EQ(facts.capsReads, 0) << "not read without the mark";
+    options.capsMark = facts.caps = true;
     EXPECT_TRUE(At(5, 1000).capsChanged);
     EXPECT_TRUE(follower.CapsOn());
     facts.caps = false;
-    EXPECT_FALSE(At(5, 1050).capsChanged);
+    EXPECT_FALSE(At(5, 1050).capsChanged) << "read again only 100 ms later";
     EXPECT_TRUE(At(5, 1100).capsChanged);
-    EXPECT_FALSE(follower.CapsOn());
-    EXPECT_EQ(facts.capsReads, 2);
+    EXPECT_EQ(std::tuple(follower.CapsOn(), facts.capsReads), std::tuple(false, 2));
 }
 
 } // namespace
