@@ -15,6 +15,9 @@
 #include "indicator/win32/region_from_picture.h"
 #include "menu/control_menu_items.h"
 #include "menu/win32/menu_window.h"
+#include "platform/win32/screen_metrics.h"
+#include "position/win32/position_window.h"
+#include "startup/win32/command_windows_win32.h"
 #include "platform/win32/ansi_code_page_win32.h"
 #include "platform/win32/input_cursor_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -146,6 +149,35 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
                          input.AppCoreWindowOf(id(frame))),
               std::tuple(id(frame), id(frame), id(edit), kNoWindow));
     DestroyWindow(frame);
+}
+
+// A control's rectangle in its parent's client area, as "left,top widthxheight".
+std::string Place(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
+}
+
+TEST_F(Windows, PositionDialogControlsAndOwner) {
+    ASSERT_EQ(TwipsPerPixelX(), 15) << "the figures are those of 96 dots per inch";
+    IndicatorForPosition owner(fwMain);
+    PositionWindow dialog(owner, L"M3 - Set Position");
+    ASSERT_TRUE(dialog.Load());
+    const auto at = [&](int id) { return GetDlgItem(dialog.hWnd(), id); };
+    const HWND desktop = at(position_control::kDesktop), bar = at(position_control::kBar);
+    RECT client{};
+    GetClientRect(dialog.hWnd(), &client);
+    EXPECT_EQ((std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
+                                        Place(GetDlgItem(bar, position_control::kCancel)),
+                                        Place(GetDlgItem(bar, position_control::kOk)),
+                                        Place(GetDlgItem(bar, position_control::kDefault)),
+                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)}),
+              (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23", "243,17 75x23",
+                                        "159,17 75x23", "417x415"}));
+    EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
+    dialog.Unload();
 }
 
 } // namespace
