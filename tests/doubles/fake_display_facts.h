@@ -8,7 +8,6 @@ namespace morvane {
 
 class FakeDisplayFacts : public DisplayFacts {
 public:
-    bool ibeam = false;
     bool caps = false;
     ScreenRect foregroundRect;
     ScreenRect monitor{0, 0, 1920, 1080};
@@ -16,7 +15,7 @@ public:
     mutable int monitorLookups = 0;
     mutable int capsReads = 0;
 
-    bool CursorIsIBeam() const override { return ibeam; }
+    bool CursorIsIBeam() const override { return false; }
     bool CapsLockOn() const override { return ++capsReads, caps; }
     ScreenRect WindowRect(WindowId) const override { return foregroundRect; }
     ScreenRect MonitorRectOf(WindowId) const override { return ++monitorLookups, monitor; }

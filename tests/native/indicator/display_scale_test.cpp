@@ -12,43 +12,34 @@
 namespace morvane {
 namespace {
 
-struct ScaleRow {
-    int dpi;
-    int textWidth, textHeight;      // pixels, margin 1
-    int windowWidth, windowHeight;  // pixels
-    ScreenPoint automatic;          // offset from the hot spot, 32 x 32 cursor
-    int buttonTop;                  // in the bar
-};
-
-constexpr ScaleRow kRows[] = {
-    {96, 22, 13, 24, 11, {8, 21}, 17},
-    {120, 28, 16, 30, 14, {8, 18}, 25},  // (870 - 276) \ 2 = 297 twips
-    {144, 23, 19, 25, 17, {8, 15}, 32},
-    {168, 38, 22, 40, 20, {8, 12}, 39},
-    {192, 44, 25, 46, 23, {8, 9}, 47},
-};
-
 TEST(DisplayScale, SizesAndPlacesFromWholePixels) {
-    for (const ScaleRow& row : kRows) {
+    // Text and window in pixels; the automatic offset from the hot spot (32 x 32 cursor); the buttons' top in the bar.
+    const struct { int dpi, margin, textWidth, textHeight, windowWidth, windowHeight; ScreenPoint automatic;
+                   int buttonTop; } rows[] = {
+        {96, 1, 22, 13, 24, 11, {8, 21}, 17}, {96, 0, 22, 13, 22, 9, {10, 23}, 17}, {96, 9, 22, 13, 40, 27, {8, 8}, 17},
+        {120, 1, 28, 16, 30, 14, {8, 18}, 25},  // (870 - 276) \ 2 = 297 twips
+        {144, 1, 23, 19, 25, 17, {8, 15}, 32}, {168, 1, 38, 22, 40, 20, {8, 12}, 39}, {192, 1, 44, 25, 46, 23, {8, 9}, 47}};
+    for (const auto& row : rows) {
         const double perPixel = TwipsPerPixelFromDpi(row.dpi);
         const TwipsPerPixel twips{perPixel, perPixel};
-        const PaintLayout paint = LayoutPaint(row.textWidth, row.textHeight, twips, 1);
-        EXPECT_EQ(paint.widthPixels, row.windowWidth) << row.dpi << " DPI";
-        EXPECT_EQ(paint.heightPixels, row.windowHeight) << row.dpi << " DPI";
-        EXPECT_EQ(PixelsFromTwips(paint.currentX, perPixel), 1) << row.dpi << " DPI: the text one pixel in";
-        EXPECT_EQ(PixelsFromTwips(paint.currentY, perPixel), -1) << row.dpi << " DPI: and one row up";
+        const PaintLayout paint = LayoutPaint(row.textWidth, row.textHeight, twips, row.margin);
+        const auto at = ::testing::Message() << row.dpi << " DPI, margin " << row.margin;
+        EXPECT_EQ(std::tuple(paint.widthPixels, paint.heightPixels, paint.width, paint.height),
+                  std::tuple(row.windowWidth, row.windowHeight, row.windowWidth * perPixel, row.windowHeight * perPixel))
+            << at;
+        EXPECT_EQ(std::pair(PixelsFromTwips(paint.currentX, perPixel), PixelsFromTwips(paint.currentY, perPixel)),
+                  std::pair(row.margin, row.margin - 2)) << at << ": the text margin pixels in, two rows less down";
 
         const IndicatorGeometry window{twips, paint.width, paint.height};
-        EXPECT_EQ(IndicatorTopLeft({0, 0}, {}, {32, 32}, window), row.automatic) << row.dpi << " DPI";
-        const IndicatorOffset touching{-row.windowWidth, -row.windowHeight};
-        EXPECT_EQ(SettledOffset(touching, window), IndicatorOffset{}) << row.dpi << " DPI: reaching resets";
-        const IndicatorOffset clear{-row.windowWidth - 1, -row.windowHeight};
-        EXPECT_EQ(SettledOffset(clear, window), clear) << row.dpi << " DPI: clear of the hot spot";
+        EXPECT_EQ(IndicatorTopLeft({0, 0}, {}, {32, 32}, window), row.automatic) << at;
+        const IndicatorOffset touching{-row.windowWidth, -row.windowHeight}, clear{-row.windowWidth - 1, -row.windowHeight};
+        EXPECT_EQ(SettledOffset(touching, window), IndicatorOffset{}) << at << ": reaching the hot spot resets";
+        EXPECT_EQ(SettledOffset(clear, window), clear) << at << ": clear of the hot spot";
 
         PositionLayoutInput input;
         input.twips = twips;
         input.barHeight = DesignedBarHeight(twips);
-        EXPECT_EQ(LayOutPosition(input).cancelButton.top, row.buttonTop) << row.dpi << " DPI";
+        EXPECT_EQ(LayOutPosition(input).cancelButton.top, row.buttonTop) << at;
     }
 }
 

@@ -2,13 +2,11 @@
 // which command a chosen item runs.
 #include <gtest/gtest.h>
 
-#include <set>
 
 #include "doubles/fake_system.h"
 #include "menu/control_menu_items.h"
 #include "menu/control_menu_opening.h"
 #include "menu/control_menu_state.h"
-#include "menu/menu_commands.h"
 
 namespace morvane {
 namespace {
@@ -33,37 +31,6 @@ TEST(Menu, Items) {
     }
     EXPECT_EQ(kCloseCaption, L"\t\u2573");
     EXPECT_EQ(MarginCaption(5), L"&5 px");
-}
-
-// Each chosen item runs its own command, once.
-struct LastCommand : MenuCommands {
-    void FontClick() override { last += "font "; }
-    void BackColorClick() override { last += "backcolor "; }
-    void TransparentClick() override { last += "transparent "; }
-    void PositionClick() override { last += "position "; }
-    void MarginClick(int index) override { last += "margin" + std::to_string(index) + " "; }
-    void StartClick() override { last += "start "; }
-    void AboutClick() override { last += "about "; }
-    void ExitClick() override { last += "exit "; }
-    std::string last;
-};
-
-TEST(Menu, ChosenItemRunsItsCommand) {
-    const struct { unsigned id; const char* command; } rows[] = {
-        {DesignOf(PopupItem::Font).commandId, "font "}, {DesignOf(PopupItem::BackColor).commandId, "backcolor "},
-        {DesignOf(PopupItem::Transparent).commandId, "transparent "}, {DesignOf(PopupItem::Position).commandId, "position "},
-        {DesignOf(PopupItem::Start).commandId, "start "}, {DesignOf(PopupItem::About).commandId, "about "},
-        {DesignOf(PopupItem::Exit).commandId, "exit "}, {MarginCommandId(0), "margin0 "}, {MarginCommandId(9), "margin9 "},
-        {DesignOf(PopupItem::Close).commandId, ""}, {0, ""}, {0xFFFF, ""}};
-    std::set<unsigned> ids;
-    for (const auto& row : rows) {
-        LastCommand commands;
-        DispatchMenuCommand(row.id, commands);
-        EXPECT_EQ(commands.last, row.command) << "id " << row.id;
-        if (row.id != 0 && row.id != 0xFFFF) {
-            EXPECT_TRUE(ids.insert(row.id).second) << "id " << row.id << " twice";
-        }
-    }
 }
 
 std::string Marks(const ControlMenuState& state) {
