@@ -55,8 +55,8 @@ std::uint32_t DisplayFollower::MsSinceChange(const InputCursor& input, ScreenPoi
     return now - changedAtMs_;
 }
 
-// The monitor is looked up only when the foreground window or its rectangle
-// has changed since it was last read.
+// The monitor, and whether the window is the desktop, are looked up only when
+// the foreground window or its rectangle has changed since it was last read.
 bool DisplayFollower::FullScreenNow(const DisplayFacts& facts, const InputCursor& input, std::uint32_t now) {
     if (!Due(foregroundReadAtMs_, now, kSlowReadMs)) return fullScreen_;
     const WindowId foreground = input.ForegroundWindow();
@@ -64,7 +64,8 @@ bool DisplayFollower::FullScreenNow(const DisplayFacts& facts, const InputCursor
     if (foreground != foreground_ || rect != foregroundRect_) {
         foreground_ = foreground;
         foregroundRect_ = rect;
-        fullScreen_ = foreground != kNoWindow && CoversMonitor(rect, facts.MonitorRectOf(foreground));
+        fullScreen_ = foreground != kNoWindow && !facts.IsDesktop(foreground) &&
+                      CoversMonitor(rect, facts.MonitorRectOf(foreground));
     }
     return fullScreen_;
 }

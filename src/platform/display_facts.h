@@ -30,6 +30,9 @@ public:
     virtual ScreenRect WindowRect(WindowId window) const = 0;
     // The whole rectangle of the monitor that shows most of the window.
     virtual ScreenRect MonitorRectOf(WindowId window) const = 0;
+    // The desktop or the shell's desktop window, which covers its monitor
+    // without being a full-screen program.
+    virtual bool IsDesktop(WindowId window) const = 0;
     // The ISO 3166 name of the language's country or region ("US", "GB");
     // empty when the system has none.
     virtual std::wstring CountryName(std::uint16_t languageId) const = 0;

@@ -46,8 +46,7 @@ public:
     virtual KeyboardLayout KeyboardLayoutOf(WindowId window) const = 0;
     // The top-level window that holds the window (itself for a top-level one).
     virtual WindowId RootWindowOf(WindowId window) const = 0;
-    // The foreground window; kNoWindow when there is none, or when it is the
-    // desktop itself.
+    // The foreground window; kNoWindow when there is none.
     virtual WindowId ForegroundWindow() const = 0;
     // The window with the keyboard focus on the foreground window's thread;
     // kNoWindow when the system cannot tell.

@@ -19,6 +19,8 @@ public:
     bool CapsLockOn() const override { return ++capsReads, caps; }
     ScreenRect WindowRect(WindowId) const override { return foregroundRect; }
     ScreenRect MonitorRectOf(WindowId) const override { return ++monitorLookups, monitor; }
+    WindowId desktop = kNoWindow;
+    bool IsDesktop(WindowId window) const override { return window == desktop; }
     std::wstring CountryName(std::uint16_t languageId) const override { return languageId == 0x0809 ? L"GB" : L""; }
     std::uint32_t NowMs() const override { return now; }
     mutable std::map<WindowId, bool> excludedFromCapture;  // as last asked, by window

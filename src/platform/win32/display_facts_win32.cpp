@@ -55,6 +55,10 @@ ScreenRect Win32DisplayFacts::WindowRect(WindowId window) const {
     return FromRect(rect);
 }
 
+bool Win32DisplayFacts::IsDesktop(WindowId window) const {
+    return AsHwnd(window) == GetShellWindow() || AsHwnd(window) == GetDesktopWindow();
+}
+
 ScreenRect Win32DisplayFacts::MonitorRectOf(WindowId window) const {
     MONITORINFO info{};
     info.cbSize = sizeof(info);

@@ -14,6 +14,7 @@ public:
     bool CapsLockOn() const override;
     ScreenRect WindowRect(WindowId window) const override;
     ScreenRect MonitorRectOf(WindowId window) const override;
+    bool IsDesktop(WindowId window) const override;
     std::wstring CountryName(std::uint16_t languageId) const override;
     std::uint32_t NowMs() const override;
     bool ExcludeFromCapture(WindowId window, bool on) const override;

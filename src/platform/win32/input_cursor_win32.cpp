@@ -32,9 +32,7 @@ WindowId Win32InputCursor::RootWindowOf(WindowId window) const {
 }
 
 WindowId Win32InputCursor::ForegroundWindow() const {
-    const HWND window = GetForegroundWindow();
-    if (window == GetShellWindow() || window == GetDesktopWindow()) return kNoWindow;
-    return reinterpret_cast<WindowId>(window);
+    return reinterpret_cast<WindowId>(GetForegroundWindow());
 }
 
 WindowId Win32InputCursor::ForegroundFocusWindow() const {

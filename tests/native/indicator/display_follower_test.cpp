@@ -48,7 +48,7 @@ TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRe
     EXPECT_EQ(At(5, 100).alpha, kHidden);
     EXPECT_EQ(At(5, 200).alpha, kHidden);
     EXPECT_EQ(facts.monitorLookups, 2) << "looked up only when the rectangle changed";
-    input.foreground = kNoWindow;  // the desktop came to the front
+    input.foreground = facts.desktop = kDesktop;  // the desktop came to the front, as large as its monitor
     EXPECT_EQ(At(5, 300).alpha, kOpaque);
 }
 
