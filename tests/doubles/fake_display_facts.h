@@ -8,17 +8,25 @@ namespace morvane {
 
 class FakeDisplayFacts : public DisplayFacts {
 public:
+    bool ibeam = false;
     bool caps = false;
-    ScreenRect foregroundRect;
-    ScreenRect monitor{0, 0, 1920, 1080};
+    std::map<WindowId, ScreenRect> windowRects;  // an empty rectangle elsewhere
+    std::map<WindowId, ScreenRect> monitors;     // the 1920 x 1080 primary monitor elsewhere
     std::uint32_t now = 0;
     mutable int monitorLookups = 0;
     mutable int capsReads = 0;
 
-    bool CursorIsIBeam() const override { return false; }
+    bool CursorIsIBeam() const override { return ibeam; }
     bool CapsLockOn() const override { return ++capsReads, caps; }
-    ScreenRect WindowRect(WindowId) const override { return foregroundRect; }
-    ScreenRect MonitorRectOf(WindowId) const override { return ++monitorLookups, monitor; }
+    ScreenRect WindowRect(WindowId window) const override {
+        const auto found = windowRects.find(window);
+        return found == windowRects.end() ? ScreenRect{} : found->second;
+    }
+    ScreenRect MonitorRectOf(WindowId window) const override {
+        ++monitorLookups;
+        const auto found = monitors.find(window);
+        return found == monitors.end() ? ScreenRect{0, 0, 1920, 1080} : found->second;
+    }
     WindowId desktop = kNoWindow;
     bool IsDesktop(WindowId window) const override { return window == desktop; }
     std::wstring CountryName(std::uint16_t languageId) const override { return languageId == 0x0809 ? L"GB" : L""; }

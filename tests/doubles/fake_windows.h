@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "menu/command_windows.h"
+#include "menu/control_menu_state.h"
 #include "platform/common_dialogs.h"
 #include "startup/startup_windows.h"
 
@@ -69,19 +70,17 @@ struct FakeIndicator : CommandIndicator {
     int paints = 0;
 };
 
+// The marks kept by the real menu's portable state.
 struct FakeMenu : CommandMenu {
     WindowId Id() const override { return 8; }
-    bool TransparentChecked() const override { return transparent; }
-    void SetTransparentChecked(bool on) override { transparent = on; }
-    bool StartChecked() const override { return start; }
-    void SetStartChecked(bool on) override { start = on; }
-    void SetMarginChecked(int index, bool on) override {
-        if (on) checkedMargin = index;
-        else if (checkedMargin == index) checkedMargin = -1;
-    }
+    bool TransparentChecked() const override { return state.TransparentChecked(); }
+    void SetTransparentChecked(bool on) override { state.SetTransparentChecked(on); }
+    bool StartChecked() const override { return state.StartChecked(); }
+    void SetStartChecked(bool on) override { state.SetStartChecked(on); }
+    void SetMarginChecked(int index, bool on) override { state.SetMarginChecked(index, on); }
     void Unload() override { loaded = false; }
-    bool transparent = false, start = false, loaded = true;
-    int checkedMargin = 1;
+    ControlMenuState state;
+    bool loaded = true;
 };
 
 // The about and position dialogs: what each opening found the indicator doing.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
 #include "doubles/fake_process_facts.h"
@@ -50,18 +52,39 @@ struct Windows : ::testing::Test {
     MainWindow fwMain{store, process, input};
 };
 
+// Dispatches what has come in until the condition holds or a second has passed.
+bool PumpUntil(const std::function<bool()>& done) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(10)) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        if (done()) return true;
+    }
+    return false;
+}
+
 TEST_F(Windows, IndicatorNeverTakesTheFocus) {
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(fwMain.hWnd(), GWL_EXSTYLE));
-    EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE),
-              DWORD{WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE});
-    EXPECT_FALSE(GetWindowLongPtrW(fwMain.hWnd(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
-    const HWND before = GetForegroundWindow();
+    const HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
     fwMain.SetVisible(true);
-    fwMain.toLang.OnTick();
-    SendMessageW(fwMain.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SetWindowPos(fwMain.hWnd(), HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // A real click, which goes through the activation a click on a window brings.
+    SetCursorPos(45, 45);
+    INPUT click[2] = {{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                      {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
+    static HWND released = nullptr;  // the window the button came up over, as the thread read it
+    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, [](int code, WPARAM message, LPARAM info) {
+        if (code == HC_ACTION && message == WM_LBUTTONUP) released = reinterpret_cast<MOUSEHOOKSTRUCT*>(info)->hwnd;
+        return CallNextHookEx(nullptr, code, message, info);
+    }, nullptr, GetCurrentThreadId());
+    ASSERT_EQ(SendInput(2, click, sizeof(INPUT)), 2u);
+    PumpUntil([] { return released != nullptr; });
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(released, fwMain.hWnd()) << "the click reached the indicator";
     EXPECT_TRUE(fwMain.Visible());
-    EXPECT_EQ(GetForegroundWindow(), before);
-    EXPECT_NE(GetFocus(), fwMain.hWnd());
+    EXPECT_EQ(GetForegroundWindow(), front);
+    EXPECT_NE(GetActiveWindow(), fwMain.hWnd());
+    DestroyWindow(front);
 }
 
 TEST_F(Windows, TransparencyCutsTheIndicatorToItsLetters) {
@@ -86,15 +109,14 @@ std::wstring Caption(HMENU menu, UINT position) {
 
 TEST_F(Windows, ControlMenuItemsAndMarks) {
     const HMENU menu = fwMenu.ControlMenu();
-    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(kPopupItems.size()));
-    for (std::size_t i = 1; i < kPopupItems.size(); ++i) {
-        if (kPopupItems[i].kind != MenuItemKind::Separator) {
-            EXPECT_EQ(Caption(menu, UINT(i)), kPopupItems[i].caption) << i;
-        }
-    }
-    EXPECT_EQ(Caption(menu, 0), L"\t\u2573");
-    EXPECT_EQ(GetMenuDefaultItem(menu, TRUE, 0), 0u);
     const HMENU margins = GetSubMenu(menu, PositionOf(PopupItem::SetMargin));
+    std::wstring captions;
+    for (const HMENU m : {menu, margins})
+        for (int i = 0; i < GetMenuItemCount(m); ++i) captions += Caption(m, UINT(i)) + L"|";
+    EXPECT_EQ(captions, L"\t\u2573|Set &Font && Color...|Set &Background Color...|&Transparent Background|Set &Position...|"
+                        L"Set &Margin Width|&Display|Start with &Windows||&About...|&Quit|"
+                        L"&0 px|&1 px|&2 px|&3 px|&4 px|&5 px|&6 px|&7 px|&8 px|&9 px|");
+    EXPECT_EQ(GetMenuDefaultItem(menu, TRUE, 0), 0u);
     const auto state = [&](PopupItem item) { return GetMenuState(menu, DesignOf(item).commandId, MF_BYCOMMAND); };
     fwMenu.SetTransparentChecked(true);
     fwMenu.SetStartChecked(true);
@@ -106,21 +128,35 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
     EXPECT_FALSE(state(PopupItem::BackColor) & MF_GRAYED);
 }
 
-TEST_F(Windows, CapsLockMarkFillsItsRoomInTheTextColourAndTheSizeStays) {
-    DrawingSurface surface({15, 15});
-    surface.SetFont(IndicatorDesignFont());
-    surface.SetForeColor(0x000000FF);
-    PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, false});
-    const SIZE room{surface.WidthPixels(), surface.HeightPixels()};
-    EXPECT_EQ(GetPixel(surface.hDC(), 4, 0), 0x00FFFFFFu) << "Caps Lock off: the room stays empty";
-    PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, true});
-    EXPECT_TRUE(surface.WidthPixels() == room.cx && surface.HeightPixels() == room.cy) << "the size stays";
-    for (int y = 0; y < kCapsBarRows; ++y)
-        for (int x = 1; x < room.cx - 1; ++x) EXPECT_EQ(GetPixel(surface.hDC(), x, y), 0x000000FFu) << x << "," << y;
-    EXPECT_EQ(GetPixel(surface.hDC(), 0, 0), 0x00FFFFFFu) << "the margin stays free";
-    EXPECT_EQ(GetPixel(surface.hDC(), 4, kCapsBarRows), 0x00FFFFFFu) << "a free row under the bar";
+TEST_F(Windows, CapsLockMarkComesAndGoesWithCapsLockAndTheSizeStays) {
+    files.PutValue(fwMain.Tag(), L"Main", L"CapsMark", L"1");
+    FakeDisplayFacts facts;
+    MainWindow marked{store, process, input, facts};
+    marked.Load();
+    marked.ForeColor = 0x000000FF;
+    marked.SetVisible(true);
+    // The colours of the bar's rows at x = 1 and x = width - 2, the margin at x = 0, and the free row under it.
+    const auto bar = [&](bool caps, std::uint32_t now) {
+        std::tie(facts.caps, facts.now) = std::tuple(caps, now);
+        marked.zMoveCursor(0, 0);
+        UpdateWindow(marked.hWnd());
+        RECT r{};
+        GetWindowRect(marked.hWnd(), &r);
+        const HDC dc = GetDC(marked.hWnd());
+        std::vector<COLORREF> seen{COLORREF(r.right - r.left), COLORREF(r.bottom - r.top), GetPixel(dc, 0, 0)};
+        for (const int y : {0, 1, 2}) seen.insert(seen.end(), {GetPixel(dc, 1, y), GetPixel(dc, r.right - r.left - 2, y)});
+        ReleaseDC(marked.hWnd(), dc);
+        return seen;
+    };
+    const COLORREF W = 0xFFFFFF, R = 0x0000FF;
+    const std::vector<COLORREF> off = bar(false, 1000);
+    EXPECT_EQ(bar(true, 1100), (std::vector<COLORREF>{off[0], off[1], W, R, R, R, R, W, W})) << "Caps Lock on: the bar";
+    EXPECT_EQ(bar(false, 1200), off) << "Caps Lock off: the room stays, empty";
+    EXPECT_EQ(std::vector(off.begin() + 2, off.end()), std::vector<COLORREF>(7, W));
+    marked.Unload();
 }
 
+// The window asks its display facts (Wine keeps no display affinity to read back).
 TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     files.PutValue(fwMain.Tag(), L"Main", L"NoCapture", L"1");
     FakeDisplayFacts facts;
@@ -149,33 +185,45 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     DestroyWindow(frame);
 }
 
-// A control's rectangle in its parent's client area, as "left,top widthxheight".
-std::string Place(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-           std::to_string(r.bottom - r.top);
-}
-
-TEST_F(Windows, PositionDialogControlsAndOwner) {
-    ASSERT_EQ(TwipsPerPixelX(), 15) << "the figures are those of 96 dots per inch";
+TEST_F(Windows, PositionDialogDragsWithAnyButtonUntilTheCaptureGoes) {
     IndicatorForPosition owner(fwMain);
     PositionWindow dialog(owner, L"M3 - Set Position");
-    ASSERT_TRUE(dialog.Load());
-    const auto at = [&](int id) { return GetDlgItem(dialog.hWnd(), id); };
-    const HWND desktop = at(position_control::kDesktop), bar = at(position_control::kBar);
-    RECT client{};
-    GetClientRect(dialog.hWnd(), &client);
-    EXPECT_EQ((std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
-                                        Place(GetDlgItem(bar, position_control::kCancel)),
-                                        Place(GetDlgItem(bar, position_control::kOk)),
-                                        Place(GetDlgItem(bar, position_control::kDefault)),
-                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)}),
-              (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23", "243,17 75x23",
-                                        "159,17 75x23", "417x415"}));
-    EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
-    dialog.Unload();
+    ASSERT_TRUE(dialog.Show());
+    const HWND desktop = GetDlgItem(dialog.hWnd(), position_control::kDesktop);
+    const HWND sample = GetDlgItem(desktop, position_control::kSample);
+    const auto at = [&] {
+        RECT r{};
+        GetWindowRect(sample, &r);
+        MapWindowPoints(nullptr, desktop, reinterpret_cast<POINT*>(&r), 1);
+        return std::pair(r.left, r.top);
+    };
+    const auto start = at();
+    const auto moveBy = [&](int dx, int dy) { SendMessageW(sample, WM_MOUSEMOVE, 0, MAKELPARAM(dx, dy)); };
+    // Each row: how the drag begins and ends, and where the sample is after a move once it has ended.
+    const struct { UINT down; std::function<void()> end; } rows[] = {
+        {WM_RBUTTONDOWN, [&] { SendMessageW(sample, WM_RBUTTONUP, 0, 0); }},
+        {WM_MBUTTONDOWN, [&] { SendMessageW(sample, WM_MBUTTONUP, 0, 0); }},
+        {WM_LBUTTONDOWN, [&] { SetCapture(fwMain.hWnd()); }}};  // another window takes the mouse
+    for (const auto& row : rows) {
+        SendMessageW(sample, row.down, 0, 0);
+        moveBy(-50, -60);
+        const auto dragged = at();
+        EXPECT_EQ(dragged, std::pair(start.first - 50, start.second - 60)) << row.down;
+        row.end();
+        moveBy(-50, -60);
+        EXPECT_EQ(at(), dragged) << row.down << ": the drag has ended";
+        SendMessageW(GetDlgItem(GetDlgItem(dialog.hWnd(), position_control::kBar), position_control::kDefault), BM_CLICK, 0, 0);
+        EXPECT_EQ(at(), start) << "\"&Default\" puts it back";
+    }
+    ReleaseCapture();
+    SendMessageW(sample, WM_LBUTTONDOWN, 0, 0);
+    moveBy(-50, -60);
+    MSG escape{sample, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(dialog.PreTranslateMessage(escape));
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(std::tuple(fwMain.POSITION_Left, fwMain.POSITION_TOP, fwMain.Visible()), std::tuple(0, 0, true))
+        << "Escape hands nothing over and the indicator returns";
+    EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"ShiftX"), L"0");
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {

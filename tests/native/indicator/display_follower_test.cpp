@@ -41,15 +41,30 @@ TEST_F(DisplayFollowerTest, AfterAChangeShowsOnANewTopLevelWindowOnlyAndStaysHid
 TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRectangleChanges) {
     options.fullScreen = true;
     input.foreground = kNotepad;
-    facts.foregroundRect = {100, 100, 800, 600};
+    facts.windowRects[kNotepad] = {100, 100, 800, 600};
     EXPECT_EQ(At(5, 0).alpha, kOpaque);
-    facts.foregroundRect = {0, 0, 1920, 1080};
+    facts.windowRects[kNotepad] = {0, 0, 1920, 1080};
     EXPECT_EQ(At(5, 99).alpha, kOpaque) << "the foreground window is read every 100 ms";
     EXPECT_EQ(At(5, 100).alpha, kHidden);
     EXPECT_EQ(At(5, 200).alpha, kHidden);
     EXPECT_EQ(facts.monitorLookups, 2) << "looked up only when the rectangle changed";
     input.foreground = facts.desktop = kDesktop;  // the desktop came to the front, as large as its monitor
+    facts.windowRects[kDesktop] = {0, 0, 1920, 1080};
     EXPECT_EQ(At(5, 300).alpha, kOpaque);
+    // Notepad in front over the whole second monitor, and then over only part of it.
+    input.foreground = kNotepad;
+    facts.monitors[kNotepad] = facts.windowRects[kNotepad] = {1920, 0, 3840, 1200};
+    EXPECT_EQ(At(5, 400).alpha, kHidden);
+    facts.windowRects[kNotepad] = {1920, 0, 3840, 1080};
+    EXPECT_EQ(At(5, 500).alpha, kOpaque);
+}
+
+TEST_F(DisplayFollowerTest, OverTextOnlyShowsWhileTheCursorIsTheIBeam) {
+    options.show = ShowMode::OverText;
+    for (const bool ibeam : {true, false, true}) {
+        facts.ibeam = ibeam;
+        EXPECT_EQ(At(5, 0).alpha, ibeam ? kOpaque : kHidden) << ibeam;
+    }
 }
 
 TEST_F(DisplayFollowerTest, CapsLockIsReadOnlyWithItsMarkAndAtMostEvery100Ms) {

@@ -43,12 +43,11 @@ TEST(DisplayRulesTest, ShownTextIsTheLabelOrTheCodeWithItsCountry) {
 }
 
 TEST(DisplayRulesTest, CapsBarRoomLowersTheTextAndKeepsTheWidth) {
-    const TwipsPerPixel twips{15, 12};
-    const PaintLayout plain = LayoutPaint(22, 13, twips, 1);
-    const PaintLayout room = WithCapsBarRoom(plain, twips);
+    // Text 22 x 13 px, margin 1, 12 twips a pixel down: 24 x 11 px with the text one row up (-12 twips);
+    // the bar's room adds three rows (36 twips) above the text.
+    const PaintLayout room = WithCapsBarRoom(LayoutPaint(22, 13, {15, 12}, 1), {15, 12});
     EXPECT_EQ(std::tuple(room.widthPixels, room.heightPixels, room.height, room.currentY),
-              std::tuple(plain.widthPixels, plain.heightPixels + kCapsBarRoom,
-                         static_cast<double>(room.heightPixels) * 12, plain.currentY + kCapsBarRoom * 12.0));
+              std::tuple(24, 14, 168.0, 24.0));
 }
 
 } // namespace

@@ -14,19 +14,20 @@ namespace {
 
 TEST(DisplayScale, SizesAndPlacesFromWholePixels) {
     // Text and window in pixels; the automatic offset from the hot spot (32 x 32 cursor); the buttons' top in the bar.
-    const struct { int dpi, margin, textWidth, textHeight, windowWidth, windowHeight; ScreenPoint automatic;
-                   int buttonTop; } rows[] = {
-        {96, 1, 22, 13, 24, 11, {8, 21}, 17}, {96, 0, 22, 13, 22, 9, {10, 23}, 17}, {96, 9, 22, 13, 40, 27, {8, 8}, 17},
-        {120, 1, 28, 16, 30, 14, {8, 18}, 25},  // (870 - 276) \ 2 = 297 twips
-        {144, 1, 23, 19, 25, 17, {8, 15}, 32}, {168, 1, 38, 22, 40, 20, {8, 12}, 39}, {192, 1, 44, 25, 46, 23, {8, 9}, 47}};
+    // Twips a pixel: 1440 a inch over the dots a inch.
+    const struct { int dpi; double perPixel; int margin, textWidth, textHeight, windowWidth, windowHeight;
+                   ScreenPoint automatic; int buttonTop; } rows[] = {
+        {96, 15, 1, 22, 13, 24, 11, {8, 21}, 17}, {96, 15, 0, 22, 13, 22, 9, {10, 23}, 17},
+        {96, 15, 9, 22, 13, 40, 27, {8, 8}, 17}, {120, 12, 1, 28, 16, 30, 14, {8, 18}, 25},  // (870 - 276) \ 2 = 297 twips
+        {144, 10, 1, 23, 19, 25, 17, {8, 15}, 32}, {168, 1440.0 / 168, 1, 38, 22, 40, 20, {8, 12}, 39},
+        {192, 7.5, 1, 44, 25, 46, 23, {8, 9}, 47}};
     for (const auto& row : rows) {
-        const double perPixel = TwipsPerPixelFromDpi(row.dpi);
+        const double perPixel = row.perPixel;
         const TwipsPerPixel twips{perPixel, perPixel};
         const PaintLayout paint = LayoutPaint(row.textWidth, row.textHeight, twips, row.margin);
         const auto at = ::testing::Message() << row.dpi << " DPI, margin " << row.margin;
-        EXPECT_EQ(std::tuple(paint.widthPixels, paint.heightPixels, paint.width, paint.height),
-                  std::tuple(row.windowWidth, row.windowHeight, row.windowWidth * perPixel, row.windowHeight * perPixel))
-            << at;
+        EXPECT_EQ(paint.widthPixels, row.windowWidth) << at;
+        EXPECT_EQ(paint.heightPixels, row.windowHeight) << at;
         EXPECT_EQ(std::pair(PixelsFromTwips(paint.currentX, perPixel), PixelsFromTwips(paint.currentY, perPixel)),
                   std::pair(row.margin, row.margin - 2)) << at << ": the text margin pixels in, two rows less down";
 

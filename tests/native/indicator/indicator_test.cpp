@@ -101,16 +101,15 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
     for (const auto& row : rows) {
         input.layouts[0x200] = row.editorLayout;
         offset = MoveIndicator(row.hotSpot, offset, {32, 32}, shown, input, indicator);
-        EXPECT_EQ(shown.sLangCode, row.code) << row.hotSpot.x;
-        EXPECT_EQ(indicator.repaints, row.repaints) << row.hotSpot.x;
-        EXPECT_EQ(input.languageLookups, row.lookups) << row.hotSpot.x;
-        EXPECT_EQ(indicator.at.x * 10000 + indicator.at.y, row.at.x * 10000 + row.at.y) << row.hotSpot.x;
+        EXPECT_EQ(std::tuple(shown.sLangCode, indicator.repaints, input.languageLookups, indicator.at.x, indicator.at.y),
+                  std::tuple(row.code, row.repaints, row.lookups, row.at.x, row.at.y)) << row.hotSpot.x;
     }
     indicator.visible = false;
     indicator.at = {};
     input.layouts[0x200] = 0x04090409;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{-10, -10}));
-    EXPECT_EQ(indicator.repaints * 100 + indicator.at.x, 600) << "hidden: nothing read, painted or placed";
+    EXPECT_EQ(std::tuple(indicator.repaints, indicator.at.x, indicator.at.y), std::tuple(6, 0, 0))
+        << "hidden: nothing read, painted or placed";
     indicator.visible = true;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{}));
     EXPECT_EQ(LanguageCode(L"fil"), L"FIL");
@@ -129,10 +128,10 @@ TEST(Indicator, Placement) {
     for (const auto& row : rows) {
         const IndicatorGeometry g{{row.twips, row.twips}, row.w * row.twips, row.h * row.twips};
         const IndicatorOffset settled = SettledOffset(row.stored, g);
-        EXPECT_EQ(settled, row.settled) << row.stored.left << "," << row.stored.top << " size " << row.w;
         const ScreenPoint at = IndicatorTopLeft({400, 300}, settled, row.cursor, g);
-        EXPECT_EQ(at.x * 10000 + at.y, row.at.x * 10000 + row.at.y) << row.stored.left << "," << row.stored.top
-                                                                     << " size " << row.w << " cursor " << row.cursor.width;
+        EXPECT_EQ(std::tuple(settled.left, settled.top, at.x, at.y),
+                  std::tuple(row.settled.left, row.settled.top, row.at.x, row.at.y))
+            << row.stored.left << "," << row.stored.top << " size " << row.w << " cursor " << row.cursor.width;
     }
 }
 

@@ -81,7 +81,7 @@ TEST_F(Commands, Transparency) {
         fwMain.fullRectangle = false;
         commands.TransparentClick();
         EXPECT_EQ(dialogs.aboutMode == AboutMode::Hint, row.hint) << row.on;
-        EXPECT_EQ(std::tuple(fwMenu.transparent, Stored(L"Main", L"Transparent"), fwMain.paints, fwMain.fullRectangle),
+        EXPECT_EQ(std::tuple(fwMenu.TransparentChecked(), Stored(L"Main", L"Transparent"), fwMain.paints, fwMain.fullRectangle),
                   std::tuple(row.on, std::optional<std::wstring>(row.stored), ++paints, row.fullRectangle)) << row.on;
     }
     EXPECT_FALSE(dialogs.indicatorRanDuringDialog);
@@ -102,11 +102,15 @@ TEST_F(Commands, PositionAndAbout) {
 }
 
 TEST_F(Commands, Margin) {
-    const struct { int index; int checked; const wchar_t* stored; int paints; } rows[] = {
-        {1, 1, nullptr, 0}, {4, 4, L"4", 1}, {0, 0, L"0", 2}, {0, 0, L"0", 2}};
+    fwMenu.state.SetMarginChecked(1, true);
+    // The checked margin items after each choice.
+    const struct { int index; std::string checked; const wchar_t* stored; int paints; } rows[] = {
+        {1, "1", nullptr, 0}, {4, "4", L"4", 1}, {0, "0", L"0", 2}, {0, "0", L"0", 2}};
     for (const auto& row : rows) {
         commands.MarginClick(row.index);
-        EXPECT_EQ(std::tuple(fwMain.margin, fwMenu.checkedMargin, Stored(L"Main", L"Margin"), fwMain.paints),
+        std::string checked;
+        for (int i = 0; i < kMarginItemCount; ++i) checked += fwMenu.state.MarginChecked(i) ? std::to_string(i) : "";
+        EXPECT_EQ(std::tuple(fwMain.margin, checked, Stored(L"Main", L"Margin"), fwMain.paints),
                   std::tuple(row.index, row.checked, row.stored ? std::optional<std::wstring>(row.stored) : std::nullopt,
                              row.paints)) << row.index;
     }
@@ -114,14 +118,14 @@ TEST_F(Commands, Margin) {
 
 TEST_F(Commands, StartWithWindowsAndQuit) {
     commands.StartClick();
-    EXPECT_TRUE(fwMenu.start);
+    EXPECT_TRUE(fwMenu.StartChecked());
     EXPECT_EQ(calls.Text(32, kAutostartRunKey, L"Morvane"), "C:\\Tools\\Morvane3.exe");
     commands.StartClick();
-    EXPECT_FALSE(fwMenu.start);
+    EXPECT_FALSE(fwMenu.StartChecked());
     EXPECT_FALSE(calls.Text(32, kAutostartRunKey, L"Morvane"));
     calls.failCreate = true;
     commands.StartClick();
-    EXPECT_FALSE(fwMenu.start) << "the mark follows only a switch that succeeded";
+    EXPECT_FALSE(fwMenu.StartChecked()) << "the mark follows only a switch that succeeded";
 
     commands.ExitClick();
     EXPECT_FALSE(fwMenu.loaded || fwMain.loaded);

@@ -1,7 +1,5 @@
-// The control menu: its items, their marks, what an opening reads, and
-// which command a chosen item runs.
+// The control menu: its marks and what an opening reads.
 #include <gtest/gtest.h>
-
 
 #include "doubles/fake_system.h"
 #include "menu/control_menu_items.h"
@@ -10,28 +8,6 @@
 
 namespace morvane {
 namespace {
-
-TEST(Menu, Items) {
-    const struct { PopupItem item; const wchar_t* caption; MenuItemKind kind; } rows[] = {
-        {PopupItem::Close, L"", MenuItemKind::Default},
-        {PopupItem::Font, L"Set &Font && Color...", MenuItemKind::Command},
-        {PopupItem::BackColor, L"Set &Background Color...", MenuItemKind::Command},
-        {PopupItem::Transparent, L"&Transparent Background", MenuItemKind::Check},
-        {PopupItem::Position, L"Set &Position...", MenuItemKind::Command},
-        {PopupItem::SetMargin, L"Set &Margin Width", MenuItemKind::Submenu},
-        {PopupItem::Display, L"&Display", MenuItemKind::Submenu},
-        {PopupItem::Start, L"Start with &Windows", MenuItemKind::Check},
-        {PopupItem::Separator, L"-", MenuItemKind::Separator},
-        {PopupItem::About, L"&About...", MenuItemKind::Command},
-        {PopupItem::Exit, L"&Quit", MenuItemKind::Command}};
-    ASSERT_EQ(kPopupItems.size(), std::size(rows));
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        EXPECT_EQ(std::tuple(kPopupItems[i].item, std::wstring(kPopupItems[i].caption), kPopupItems[i].kind),
-                  std::tuple(rows[i].item, std::wstring(rows[i].caption), rows[i].kind)) << "item " << i;
-    }
-    EXPECT_EQ(kCloseCaption, L"\t\u2573");
-    EXPECT_EQ(MarginCaption(5), L"&5 px");
-}
 
 std::string Marks(const ControlMenuState& state) {
     std::string text = state.TransparentChecked() ? "T" : "-";

@@ -16,11 +16,11 @@ std::string Text(const PositionRect& r) {
 TEST(Position, Layout) {
     const struct { int cursor; double twips; std::vector<std::string> rects; } rows[] = {
         {32, 15, {"0,0 417x415", "6,6 380x14", "3,26 412x332", "190,150 32x32", "189,149 34x34", "181,141 18x18",
-                  "0,357 417x58", "327,17 75x23", "243,17 75x23", "159,17 75x23"}},
+                  "0,357 417x58", "327,17 75x23", "243,17 75x23", "159,17 75x23", "0,0 408x328"}},
         {48, 15, {"0,0 433x431", "6,6 380x14", "3,26 428x348", "190,150 48x48", "189,149 50x50", "181,141 18x18",
-                  "0,373 433x58", "343,17 75x23", "259,17 75x23", "175,17 75x23"}},
+                  "0,373 433x58", "343,17 75x23", "259,17 75x23", "175,17 75x23", "0,0 424x344"}},
         {32, 12, {"0,0 417x433", "6,6 380x18", "3,30 412x332", "190,150 32x32", "189,149 34x34", "181,141 18x18",
-                  "0,361 417x72", "327,25 75x23", "243,25 75x23", "159,25 75x23"}}};
+                  "0,361 417x72", "327,25 75x23", "243,25 75x23", "159,25 75x23", "0,0 408x328"}}};
     for (const auto& row : rows) {
         PositionLayoutInput in;
         in.twips = {row.twips, row.twips};
@@ -31,9 +31,9 @@ TEST(Position, Layout) {
         const PositionLayout l = LayOutPosition(in);
         const std::vector<std::string> rects = {
             Text({0, 0, l.clientWidth, l.clientHeight}), Text(l.label), Text(l.desktop), Text(l.cursor), Text(l.border),
-            Text(l.shield), Text(l.bar), Text(l.cancelButton), Text(l.okButton), Text(l.defaultButton)};
+            Text(l.shield), Text(l.bar), Text(l.cancelButton), Text(l.okButton), Text(l.defaultButton),
+            Text({0, 0, l.innerWidth, l.innerHeight})};
         EXPECT_EQ(rects, row.rects) << "cursor " << row.cursor << " at " << row.twips << " twips per pixel";
-        EXPECT_EQ(l.innerWidth * 1000 + l.innerHeight, (l.desktop.width - 4) * 1000 + l.desktop.height - 4);
     }
 }
 

@@ -25,5 +25,17 @@ TEST(DisplaySettingsTest, StoredValuesReadAsOptionsBadOnesAsDefaults) {
     }
 }
 
+TEST(DisplaySettingsTest, OnlyAShowModeOtherThanAlwaysOrHideOverFullScreenMayHide) {
+    using enum ShowMode;
+    const struct { ShowMode show; bool fullScreen, country, capsMark, noCapture, mayHide; } rows[] = {
+        {Always, false, false, false, false, false}, {Always, false, true, true, true, false},
+        {Always, true, false, false, false, true}, {OverText, false, false, false, false, true},
+        {AfterChange, false, false, false, false, true}, {AfterChange, true, false, false, false, true}};
+    for (const auto& row : rows) {
+        const DisplayOptions o{row.show, 2, row.fullScreen, row.country, row.capsMark, row.noCapture};
+        EXPECT_EQ(o.MayHide(), row.mayHide) << static_cast<int>(row.show) << row.fullScreen << row.country;
+    }
+}
+
 } // namespace
 } // namespace morvane
