@@ -76,45 +76,38 @@ public:
     // A key as (view: 32 or 64, lower-case path); the values by lower-case name.
     using KeyName = std::pair<int, std::wstring>;
 
-    RegistryResult OpenKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access,
-                           RegistryKey& key) override {
+    RegistryResult OpenKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access, RegistryKey& key) override {
         if (failOpen) return reg::kAccessDenied;
-        if (!keys.contains({ViewOf(access), Lower(subkey)})) return reg::kFileNotFound;
-        return Hand(subkey, access, key);
+        return keys.contains({ViewOf(access), Lower(subkey)}) ? Hand(subkey, access, key) : reg::kFileNotFound;
     }
-    RegistryResult CreateKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access,
-                             RegistryKey& key) override {
+    RegistryResult CreateKey(RegistryRoot, const std::wstring& subkey, std::uint32_t access, RegistryKey& key) override {
         if (failCreate) return reg::kAccessDenied;
         keys[{ViewOf(access), Lower(subkey)}];
         return Hand(subkey, access, key);
     }
     RegistryResult QueryValue(RegistryKey key, const std::wstring& name, std::uint32_t& type,
                               std::span<std::uint8_t> data, std::uint32_t& size) override {
-        const auto& [keyName, access] = open_.at(key);
-        if ((access & reg::kKeyQueryValue) == 0) return reg::kAccessDenied;
-        const auto& values = keys.at(keyName);
-        const auto found = values.find(Lower(name));
-        if (found == values.end()) return reg::kFileNotFound;
+        std::map<std::wstring, Value>* values = Allowed(key, reg::kKeyQueryValue);
+        if (!values) return reg::kAccessDenied;
+        const auto found = values->find(Lower(name));
+        if (found == values->end()) return reg::kFileNotFound;
         type = found->second.type;
         size = static_cast<std::uint32_t>(found->second.bytes.size());
-        if (data.empty()) return reg::kSuccess;
-        if (data.size() < size) return reg::kMoreData;
-        std::copy(found->second.bytes.begin(), found->second.bytes.end(), data.begin());
+        if (!data.empty() && data.size() < size) return reg::kMoreData;
+        if (!data.empty()) std::copy(found->second.bytes.begin(), found->second.bytes.end(), data.begin());
         return reg::kSuccess;
     }
     RegistryResult SetValue(RegistryKey key, const std::wstring& name, std::uint32_t type,
                             std::span<const std::uint8_t> data) override {
-        const auto& [keyName, access] = open_.at(key);
-        if ((access & reg::kKeySetValue) == 0) return reg::kAccessDenied;
-        keys[keyName][Lower(name)] = {type, {data.begin(), data.end()}};
-        ++writes;
-        return reg::kSuccess;
+        std::map<std::wstring, Value>* values = Allowed(key, reg::kKeySetValue);
+        if (!values) return reg::kAccessDenied;
+        (*values)[Lower(name)] = {type, {data.begin(), data.end()}};
+        return ++writes, reg::kSuccess;
     }
     RegistryResult DeleteValue(RegistryKey key, const std::wstring& name) override {
-        const auto& [keyName, access] = open_.at(key);
-        if ((access & reg::kKeySetValue) == 0) return reg::kAccessDenied;
-        ++writes;
-        return keys[keyName].erase(Lower(name)) == 1 ? reg::kSuccess : reg::kFileNotFound;
+        std::map<std::wstring, Value>* values = Allowed(key, reg::kKeySetValue);
+        if (!values) return reg::kAccessDenied;
+        return ++writes, values->erase(Lower(name)) == 1 ? reg::kSuccess : reg::kFileNotFound;
     }
     RegistryResult CloseKey(RegistryKey key) override { return open_.erase(key) == 1 ? 0 : reg::kInvalidHandle; }
     std::optional<bool> QueryIsWow64Process() override { return isWow64; }
@@ -144,23 +137,24 @@ public:
     int OpenKeys() const { return static_cast<int>(open_.size()); }
 
     std::map<KeyName, std::map<std::wstring, Value>> keys;
-    bool is64Bit = false;
+    bool is64Bit = false, failOpen = false, failCreate = false;
     std::optional<bool> isWow64 = false;
-    bool failOpen = false;
-    bool failCreate = false;
     int writes = 0;
 
 private:
     // Without a view flag a process sees its own view.
     int ViewOf(std::uint32_t access) const {
-        if (access & reg::kKeyWow64_64Key) return 64;
-        if (access & reg::kKeyWow64_32Key) return 32;
-        return is64Bit ? 64 : 32;
+        return access & reg::kKeyWow64_64Key ? 64 : access & reg::kKeyWow64_32Key ? 32 : is64Bit ? 64 : 32;
     }
     RegistryResult Hand(const std::wstring& subkey, std::uint32_t access, RegistryKey& key) {
         key = next_++;
         open_[key] = {{ViewOf(access), Lower(subkey)}, access};
         return reg::kSuccess;
+    }
+    // The values of an open key, when it was opened with the right.
+    std::map<std::wstring, Value>* Allowed(RegistryKey key, std::uint32_t right) {
+        const auto& [name, access] = open_.at(key);
+        return (access & right) != 0 ? &keys[name] : nullptr;
     }
     std::map<RegistryKey, std::pair<KeyName, std::uint32_t>> open_;
     RegistryKey next_ = 1;

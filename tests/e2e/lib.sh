@@ -13,7 +13,6 @@ E2E_BIN="${E2E_BIN:-$E2E_ROOT/build/win64}"   # where Morvane3.exe and probe.exe
 E2E_RESULTS="$E2E_OUT/results.txt"
 E2E_OVER="420 300"   # a point over notepad, where the gesture is made
 source "$E2E_ROOT/scripts/wine-env.sh"   # WINE, the virtual X server and the prefix's set-up
-WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver64)"
 
 # The registry entries the program writes (HKEY_CURRENT_USER).
 E2E_LOCATION_KEY='HKCU\SOFTWARE\Zantor Ltd\Morvane3'
@@ -21,7 +20,7 @@ E2E_APP_PATHS_KEY='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Morv
 E2E_RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 E2E_RUN_VALUE='Morvane Language Badge ®'
 
-# ---------------------------------------------------------------- results
+# ---------------------------------------------------------------- checks and time
 
 e2e_ok() { echo "ok - $E2E_SCENARIO: $*" | tee -a "$E2E_RESULTS"; }
 e2e_not_ok() { echo "not ok - $E2E_SCENARIO: $*" | tee -a "$E2E_RESULTS"; }
@@ -35,9 +34,6 @@ e2e_check_equal() {
 }
 # e2e_check_reg "what" <key> <value name, "" for the default> <expected data>
 e2e_check_reg() { local found; found=$(e2e_reg_value "$2" "$3") || found="<missing>"; e2e_check_equal "$1" "$4" "$found"; }
-
-# ---------------------------------------------------------------- time
-
 e2e_now_ms() { echo $(( ${EPOCHREALTIME/./} / 1000 )); }
 # e2e_wait_until <seconds> command...: polls until the command succeeds.
 e2e_wait_until() {
@@ -45,12 +41,16 @@ e2e_wait_until() {
   while (( $(e2e_now_ms) < deadline )); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
   "$@" >/dev/null 2>&1
 }
+# e2e_holds <seconds> command...: the command succeeds whenever asked until then.
+e2e_holds() {
+  local deadline=$(( $(e2e_now_ms) + $1 * 1000 )); shift
+  while (( $(e2e_now_ms) < deadline )); do "$@" >/dev/null 2>&1 || return 1; sleep 0.1; done
+}
 
 # ---------------------------------------------------------------- display and prefix
 
-# A virtual X server of the run's own.
+# A virtual X server of the run's own, and a fresh prefix copied from the shared one when there is one.
 e2e_start_display() { unset DISPLAY WINE_XVFB_PID; wine_start_display; [[ -n ${WINE_XVFB_PID:-} ]]; }
-# A fresh prefix for the run, copied from the shared one when there is one.
 e2e_prepare_prefix() {
   local shared=$WINEPREFIX
   export WINEPREFIX="$E2E_OUT/prefix"
@@ -59,23 +59,15 @@ e2e_prepare_prefix() {
     (cd "$shared" && tar --warning=no-file-changed --exclude=./wineserver -cf - .) | (cd "$WINEPREFIX" && tar -xf -)
   fi
   wine_prepare_prefix
-  "$WINESERVER" -p
+  "$(command -v wineserver || echo /usr/lib/wine/wineserver64)" -p
   # A crash must end the program, not wait in a dialog.
   "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   # Keeps Wine's desktop (and the X pointer with it) up between programs.
   "$WINE" "$E2E_BIN/probe.exe" hold >/dev/null 2>&1 &
   E2E_HOLD_PID=$!; disown "$E2E_HOLD_PID"
 }
-e2e_stop_all() {
-  [[ -n "${E2E_HOLD_PID:-}" ]] && kill "$E2E_HOLD_PID" 2>/dev/null
-  wine_stop_display
-}
+e2e_stop_all() { [[ -n "${E2E_HOLD_PID:-}" ]] && kill "$E2E_HOLD_PID" 2>/dev/null; wine_stop_display; }
 e2e_windows_path() { "$WINE" winepath.exe -w "$1" 2>/dev/null | tr -d '\r'; }
-# e2e_have_locale de_DE.UTF-8: the locale exists, made with localedef when missing.
-e2e_have_locale() {
-  locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}" || localedef -i "${1%%.*}" -f UTF-8 "$1" >/dev/null 2>&1
-  locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}"
-}
 
 # ---------------------------------------------------------------- the program
 
@@ -92,15 +84,16 @@ e2e_new_app() {
   APP_WIN_DIR="$(e2e_windows_path "$APP_DIR")"; APP_WIN_DIR="${APP_WIN_DIR%\\}"
   APP_WIN_EXE="$APP_WIN_DIR\\Morvane3.exe"
 }
-# e2e_start_app [VAR=value...] [-- args...]: starts the copy; APP_PID. e2e_start_other the same for any program.
-e2e_start_app() { e2e_start "$E2E_SCENARIO_DIR/app.log" APP_PID "$@"; }
-e2e_start_other() { e2e_start "$E2E_SCENARIO_DIR/other.log" OTHER_PID "$@"; }
+# e2e_start_app [VAR=value...] [-- args...]: starts the copy in its folder; APP_PID.
+# e2e_start_other the same for any program: OTHER_PID.
+e2e_start_app() { e2e_start APP_PID "$@"; }
+e2e_start_other() { e2e_start OTHER_PID "$@"; }
 e2e_start() {
-  local log=$1 var=$2 envs=(); shift 2
+  local var=$1 envs=(); shift
   while (($#)) && [[ $1 != -- ]]; do envs+=("$1"); shift; done
   [[ ${1:-} == -- ]] && shift
-  if [[ $var == APP_PID ]]; then set -- Morvane3.exe "$@"; fi
-  (cd "${APP_DIR:-.}" && exec env "${envs[@]}" "$WINE" "$@") >>"$log" 2>&1 &
+  [[ $var == APP_PID ]] && set -- Morvane3.exe "$@"
+  (cd "${APP_DIR:-.}" && exec env "${envs[@]}" "$WINE" "$@") >>"$E2E_SCENARIO_DIR/${var%_PID}.log" 2>&1 &
   printf -v "$var" %s "$!"; disown "$!"   # ended by its id later, without the shell's notice
   echo "$!" >>"$E2E_SCENARIO_DIR/pids"
 }
@@ -114,29 +107,21 @@ e2e_start_over_notepad() {
 }
 e2e_notepad_under() {
   e2e_start_other "$@" -- notepad.exe
-  e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return 1
+  e2e_check "notepad runs" e2e_wait_until 20 eval "probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'" || return 1
   e2e_wait_until 10 e2e_notepad_moved   # it may still place itself after showing
-  e2e_mouse_to $E2E_OVER; xdotool click 1
+  xdotool mousemove $E2E_OVER click 1
 }
 e2e_notepad_moved() { probe move Notepad 100 100 800 500 && probe windows Notepad | grep -qP '\tclass=Notepad\t.*\trect=100,100,900,600\t'; }
-e2e_notepad_visible() { probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'; }
-e2e_running() { kill -0 "$1" 2>/dev/null; }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 e2e_app_windows() { probe windows | grep -F "	exe=$APP_WIN_EXE	"; }
 e2e_indicator() { e2e_app_windows | grep -P "\tclass=Morvane3Indicator\t"; }
 e2e_indicator_visible() { e2e_indicator | grep -qP '\tvisible=1\t'; }
 e2e_app_window_titled() { e2e_app_windows | grep -P '\tvisible=1\t' | grep -P "\ttitle=\Q$1\E$"; }
 e2e_indicator_rect() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field rect; }
-# e2e_check_indicator_at "what" <x> <y> <ShiftX> <ShiftY>: its top-left corner
-# is the hot spot (x, y) moved by the offsets, or with none beside a 32 x 32
-# cursor, at least 8 px away.
+# e2e_check_indicator_at "what" <x> <y>: its top-left corner is at (x, y).
 e2e_check_indicator_at() {
-  e2e_check "$1" e2e_wait_until 5 e2e_indicator_at "${@:2}" || e2e_note "indicator $(e2e_indicator | e2e_field rect)"
-}
-e2e_indicator_at() {
-  local size sx=$3 sy=$4; size=$(e2e_indicator | e2e_field size)
-  if ((sx == 0 && sy == 0)); then sx=$((${size%x*} < 24 ? 32 - ${size%x*} : 8)); sy=$((${size#*x} < 24 ? 32 - ${size#*x} : 8)); fi
-  [[ $(e2e_indicator_rect | cut -d, -f1,2) == "$(($1 + sx)),$(($2 + sy))" ]]
+  e2e_check "$1" e2e_wait_until 5 eval "[[ \$(e2e_indicator_rect | cut -d, -f1,2) == $2,$3 ]]" ||
+    e2e_note "indicator $(e2e_indicator | e2e_field rect)"
 }
 # Ends whatever the scenario started and waits until no window of it is left.
 e2e_end_scenario_processes() {
@@ -145,23 +130,16 @@ e2e_end_scenario_processes() {
   while read -r pid; do kill -KILL "$pid" 2>/dev/null; done <"$E2E_SCENARIO_DIR/pids"
   while read -r pid; do e2e_wait_until 5 e2e_ended "$pid"; done <"$E2E_SCENARIO_DIR/pids"
   rm -f "$E2E_SCENARIO_DIR/pids"
-  e2e_wait_until 5 e2e_no_program_windows
-}
-e2e_no_program_windows() { probe windows | grep -q '^windows	count=0$'; }
-e2e_check_no_crash() {
-  local crash; crash=$(grep -m1 -h 'Unhandled' "$E2E_SCENARIO_DIR/app.log" 2>/dev/null)
-  if [[ -z $crash ]]; then e2e_ok "the program did not crash"; else
-    e2e_not_ok "the program did not crash"; e2e_note "$crash (see $E2E_SCENARIO_DIR/app.log)"; fi
+  e2e_wait_until 5 eval "probe windows | grep -q '^windows	count=0$'"
 }
 
-# ---------------------------------------------------------------- mouse, screenshots, pixels
+# ---------------------------------------------------------------- controls, screenshots, pixels
 
-e2e_mouse_to() { xdotool mousemove "$1" "$2"; }
 e2e_rect_centre() { local l t r b; IFS=, read -r l t r b <<<"$1"; echo "$(( (l + r) / 2 )) $(( (t + b) / 2 ))"; }
 # e2e_click_control <window> <text>: a real click in the middle of the visible control with that text.
 e2e_click_control() {
   local rect; rect=$(probe children "$1" | grep -P '\tvisible=1\t' | grep -P "\ttext=\Q$2\E$" | e2e_field rect)
-  [[ -n $rect ]] && e2e_mouse_to $(e2e_rect_centre "$rect") && xdotool click 1
+  [[ -n $rect ]] && xdotool mousemove $(e2e_rect_centre "$rect") click 1
 }
 e2e_shot() { import -window root "$E2E_SCENARIO_DIR/$1.png" 2>/dev/null; }
 # e2e_crop <shot> <l,t,r,b> <name>
@@ -179,19 +157,30 @@ e2e_check_shows() {
   cell=$(probe text "$2" "$(e2e_windows_path "$E2E_SCENARIO_DIR")\\$3.raw" | e2e_field size) &&
     convert -size "$cell" -depth 8 "bgra:$E2E_SCENARIO_DIR/$3.raw" -alpha off -bordercolor white -border 1x0 \
       -shave 0x1 "$E2E_SCENARIO_DIR/$3-expected.png" || { e2e_not_ok "$1"; e2e_note "the probe cannot draw $2"; return 1; }
-  e2e_wait_until 5 e2e_indicator_is "$3" && { e2e_ok "$1"; return 0; }
-  e2e_not_ok "$1"; e2e_note "see $E2E_SCENARIO_DIR/$3.png and $3-expected.png"; return 1
+  e2e_check "$1" e2e_wait_until 5 e2e_indicator_is "$3" "$3-expected" || e2e_note "see $E2E_SCENARIO_DIR/$3.png and $3-expected.png"
 }
+# e2e_indicator_is <name> <expected>: the indicator, cropped from a new screenshot as <name>.png, is <expected>.png.
 e2e_indicator_is() {
   local rect; rect=$(e2e_indicator_rect)
-  [[ -n $rect ]] && e2e_shot "$1-screen" && e2e_crop "$1-screen" "$rect" "$1" && [[ $(e2e_pixels_differing "$1" "$1-expected") == 0 ]]
+  [[ -n $rect ]] && e2e_shot "$1-screen" && e2e_crop "$1-screen" "$rect" "$1" && [[ $(e2e_pixels_differing "$1" "$2") == 0 ]]
 }
 # e2e_controls_inside <window>: every visible control of the window lies in its client area.
 e2e_controls_inside() {
   local client; client=$(probe windows | grep -P "^window\thwnd=$1\t" | e2e_field client)
   probe children "$1" | grep -P '\tvisible=1\t' | grep -oP '\trect=\K[^\t]*' |
-    awk -F, -v c="$client" 'BEGIN { split(c, p, ",") } $1 < p[1] || $2 < p[2] || $3 > p[3] || $4 > p[4] { print "outside " c ": " $0; bad = 1 }
+    awk -F, -v c="$client" 'BEGIN { split(c, p, ",") } $1 < p[1] || $2 < p[2] || $3 > p[3] || $4 > p[4] { bad = 1 }
       END { exit bad || c == "" }'
+}
+# e2e_in_order <window> <x|y> <id>...: the visible controls follow one another
+# along the axis in this order, each clear of the one before but for at most
+# one pixel (the position dialog's bar covers the preview's bottom border row).
+e2e_in_order() {
+  local kids axis=$2 id far=-99999 l t r b; kids=$(probe children "$1" | grep -P '\tvisible=1\t'); shift 2
+  for id; do
+    IFS=, read -r l t r b <<<"$(grep -P "\tid=$id\t" <<<"$kids" | e2e_field rect)"
+    [[ -n $l ]] || return 1
+    if [[ $axis == x ]]; then ((l >= far - 1)) || return 1; far=$r; else ((t >= far - 1)) || return 1; far=$b; fi
+  done
 }
 
 # ---------------------------------------------------------------- registry and settings
@@ -207,17 +196,16 @@ e2e_reg_value() {
   [[ $line == \"*\" ]] || return 1
   line=${line#\"}; line=${line%\"}; line=${line//\\\\/\\}; printf '%s\n' "${line//\\\"/\"}"
 }
-# e2e_reg_set <key> <value name, "" for the default> <text>
-e2e_reg_set() { local which=(/ve); [[ -n $2 ]] && which=(/v "$2"); "$WINE" reg.exe add "$1" "${which[@]}" /d "$3" /f >/dev/null 2>&1; }
 e2e_setting_is() { tr -d '\r' <"$APP_DIR/Morvane3.dat" | grep -qx "$1=$2"; }   # <key> <value>, in any section
-e2e_accepted_here() { e2e_reg_set "$E2E_LOCATION_KEY" "" "$APP_WIN_DIR"; }
+e2e_accepted_here() { "$WINE" reg.exe add "$E2E_LOCATION_KEY" /ve /d "$APP_WIN_DIR" /f >/dev/null 2>&1; }
 # e2e_write_settings <line>...: the copy's Morvane3.dat, CR LF line ends.
 e2e_write_settings() { printf '%s\r\n' "$@" >"$APP_DIR/Morvane3.dat"; }
 
 # ---------------------------------------------------------------- scenarios
 
 # e2e_run_scenario <name> <time limit in s> <function>: in a subshell and a
-# process group of its own, ended by a watchdog at the limit.
+# process group of its own, ended by a watchdog at the limit; then ends what
+# it started and checks that no copy of the program crashed.
 e2e_run_scenario() {
   local name=$1 limit=$2 fn=$3
   echo "# scenario $name"
@@ -226,7 +214,8 @@ e2e_run_scenario() {
     set +m
     export E2E_SCENARIO=$name E2E_SCENARIO_DIR="$E2E_OUT/$name"
     rm -rf "$E2E_SCENARIO_DIR"; mkdir -p "$E2E_SCENARIO_DIR"
-    trap 'e2e_end_scenario_processes; e2e_check_no_crash' EXIT
+    trap 'e2e_end_scenario_processes
+      e2e_check "the program did not crash" e2e_not grep -qs Unhandled "$E2E_SCENARIO_DIR/APP.log"' EXIT
     trap 'exit 124' TERM
     "$fn"
   ) &

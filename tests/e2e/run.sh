@@ -8,30 +8,16 @@
 #
 # A scenario is a function in a file of its own, tests/e2e/scenarios/NN_name.sh
 # (run in the order of the names), built from the helpers of lib.sh and
-# registered with "e2e_scenario <name> <time limit in s> <function>". It runs
-# in a subshell with its own folder build/e2e/<name>/ (screenshots, logs, the
-# copy of the program); whatever it started is ended when it returns, and it
-# ends with a check that no copy of the program crashed.
+# registered with "e2e_scenario <name> <time limit in s> <function>".
 # The last line counts checks: "E2E: N passed, M failed".
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-
 E2E_SCENARIOS=()
-# e2e_scenario <name> <time limit in seconds> <function>
-e2e_scenario() { E2E_SCENARIOS+=("$1 $2 $3"); }
-
+e2e_scenario() { E2E_SCENARIOS+=("$*"); }
+E2E_SCENARIO=setup
 mkdir -p "$E2E_OUT"
 : >"$E2E_RESULTS"
-E2E_SCENARIO=setup
-
-finish() {
-  e2e_stop_all
-  local passed failed
-  passed=$(grep -c '^ok - ' "$E2E_RESULTS")
-  failed=$(grep -c '^not ok - ' "$E2E_RESULTS")
-  echo "E2E: $passed passed, $failed failed"
-}
-trap finish EXIT
+trap 'e2e_stop_all; echo "E2E: $(grep -c "^ok - " "$E2E_RESULTS") passed, $(grep -c "^not ok - " "$E2E_RESULTS") failed"' EXIT
 
 if [[ ! -f "$E2E_BIN/Morvane3.exe" || ! -f "$E2E_BIN/probe.exe" ]]; then
   e2e_not_ok "Morvane3.exe and probe.exe are built in $E2E_BIN"
@@ -41,16 +27,14 @@ fi
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 e2e_start_display || { e2e_not_ok "a virtual X server starts"; exit 1; }
 e2e_prepare_prefix
-
 for file in "$(dirname "${BASH_SOURCE[0]}")"/scenarios/*.sh; do
   # shellcheck source=/dev/null
   source "$file"
 done
-
 started=$(e2e_now_ms)
 for entry in "${E2E_SCENARIOS[@]}"; do
   read -r name limit fn <<<"$entry"
-  if (($#)) && [[ " $* " != *" $name "* ]]; then continue; fi
+  (($#)) && [[ " $* " != *" $name "* ]] && continue
   e2e_run_scenario "$name" "$limit" "$fn"
 done
 echo "# scenarios took $(( ($(e2e_now_ms) - started) / 1000 )) s"

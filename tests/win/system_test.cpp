@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/process_facts_win32.h"
 #include "platform/win32/profile_files_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -46,6 +47,20 @@ TEST(System, SettingsFile) {
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     EXPECT_NE(bytes.find(ansi.Encode(L"Name=Gr\u00F6\u00DFe")), std::string::npos) << "ANSI bytes in the file";
+    // A write the system refuses (the file held open by another program) leaves the file as it was; the
+    // attributes come back after a text and stay normal after a number.
+    {
+        const UniqueKernelHandle held(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+        store.IniWriteText(file, L"Font", L"Name", L"Arial");
+        EXPECT_EQ(GetFileAttributesW(file.c_str()), before) << "after a refused text";
+        store.IniWriteNumber(file, L"Main", L"Margin", 7);
+        EXPECT_EQ(GetFileAttributesW(file.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u)
+            << "after a refused number";
+    }
+    std::ifstream again(fs::path(file), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>()), bytes);
+    again.close();
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(folder);
 }

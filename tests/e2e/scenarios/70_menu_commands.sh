@@ -8,6 +8,22 @@
 # cmd_menu_open [n]: at least n (1) pop-up menus of the program are up.
 cmd_menu_open() { (( $(e2e_app_windows | grep -cP '\tclass=#32768\tvisible=1\t') >= ${1:-1} )); }
 cmd_size() { e2e_indicator | grep -P '\tvisible=1\t' | e2e_field size; }
+cmd_size_is_not() { local size; size=$(cmd_size) && [[ -n $size && $size != "$1" ]]; }
+# The indicator, cropped from a new screenshot as colour.png, is painted on the
+# background 00,80,FF (BackColor=FF8000) over at least half its area, and no
+# pixel of the old white background is left.
+cmd_painted_on_the_new_background() {
+  local rect count l t r b; rect=$(e2e_indicator_rect) && e2e_shot colour-screen && e2e_crop colour-screen "$rect" colour || return 1
+  IFS=, read -r l t r b <<<"$rect"
+  count=$(convert "$E2E_SCENARIO_DIR/colour.png" -depth 8 -format %c histogram:info:- | tee "$E2E_SCENARIO_DIR/colour.txt" |
+    grep -F '(0,128,255)' | grep -oP '^\s*\K[0-9]+')
+  (( ${count:-0} * 2 >= (r - l) * (b - t) )) && ! grep -qF '(255,255,255)' "$E2E_SCENARIO_DIR/colour.txt"
+}
+# cmd_shown_for_the_time "what": "After a change" with its 2 s: still shown a second from now, gone two more seconds on.
+cmd_shown_for_the_time() {
+  e2e_check "$1: shown for a second" e2e_holds 1 e2e_indicator_visible &&
+    e2e_check "$1: gone within two more" e2e_wait_until 2 e2e_not e2e_indicator_visible
+}
 cmd_window() { e2e_field hwnd <<<"$(e2e_app_window_titled "$1")"; }
 # The dialog is topmost and centred on the 1280 x 800 screen, within 2 px.
 cmd_topmost_centred() {
@@ -22,7 +38,7 @@ cmd_notepad_holds() { [[ $(probe children Notepad | grep -P '\tclass=Edit\t' | e
 # keys; cmd_choose also waits until the menu has closed. Notepad is clicked
 # first: after a dialog has gone, no window of Wine's may have the keyboard.
 cmd_open() {
-  e2e_mouse_to $E2E_OVER; xdotool click 1
+  xdotool mousemove $E2E_OVER click 1
   e2e_check "the gesture opens the menu for: $1" eval "cmd_gesture || cmd_gesture" || { e2e_shot "no-menu-$2"; return 1; }
   shift
   local key
@@ -52,9 +68,9 @@ scenario_menu_commands() {
   cmd_choose "margin 0" m 0 && e2e_check "margin 0 writes Margin=0" e2e_wait_until 5 e2e_setting_is Margin 0
   xdotool type ghi
   e2e_check "after a margin what the user types reaches notepad again" e2e_wait_until 5 cmd_notepad_holds abcdefghi
-  e2e_wait_until 3 e2e_indicator_visible; sleep 0.5; s0=$(cmd_size); e2e_shot margin-0
+  e2e_wait_until 5 cmd_size_is_not "$s1"; s0=$(cmd_size); e2e_shot margin-0
   cmd_choose "margin 9" m 9 && e2e_check "margin 9 writes Margin=9" e2e_wait_until 5 e2e_setting_is Margin 9
-  e2e_wait_until 3 e2e_indicator_visible; sleep 0.5; s9=$(cmd_size); e2e_shot margin-9
+  e2e_wait_until 5 cmd_size_is_not "$s0"; s9=$(cmd_size); e2e_shot margin-9
   e2e_check_equal "margins 1, 0 and 9 grow the indicator by 2 and 18 px" "2 2 18 18" \
     "$(( ${s1%x*} - ${s0%x*} )) $(( ${s1#*x} - ${s0#*x} )) $(( ${s9%x*} - ${s0%x*} )) $(( ${s9#*x} - ${s0#*x} ))"
 
@@ -79,16 +95,14 @@ scenario_menu_commands() {
   dialog=$(cmd_window "$colours")
   for id in 706:0 707:128 708:255; do  # red, green and blue of the full-open dialog
     value=${id#*:}
-    e2e_mouse_to $(e2e_rect_centre "$(probe children "$dialog" | grep -P "\tid=${id%:*}\tclass=Edit\t" | e2e_field rect)")
+    xdotool mousemove $(e2e_rect_centre "$(probe children "$dialog" | grep -P "\tid=${id%:*}\tclass=Edit\t" | e2e_field rect)")
     xdotool click 1 key End BackSpace BackSpace BackSpace type "$value"; xdotool key Tab
   done
   e2e_shot colour-dialog
   e2e_click_control "$dialog" OK
   e2e_check "OK writes BackColor=FF8000" e2e_wait_until 5 e2e_setting_is BackColor FF8000
-  e2e_mouse_to 420 300; sleep 1
-  e2e_shot colour-screen && e2e_crop colour-screen "$(e2e_indicator_rect)" colour
-  e2e_check "the indicator is painted on the new background" eval \
-    "convert '$E2E_SCENARIO_DIR/colour.png' -depth 8 -format %c histogram:info:- | grep -qF '(0,128,255)'"
+  xdotool mousemove 420 300
+  e2e_check "the indicator is painted on the new background" e2e_wait_until 5 cmd_painted_on_the_new_background
 
   cmd_choose "about" a && e2e_check "\"&About...\" opens \"Morvane3™ - About\"" \
     e2e_wait_until 10 e2e_app_window_titled "Morvane3™ - About" && e2e_shot about-dialog
@@ -97,21 +111,26 @@ scenario_menu_commands() {
   cmd_open "the Display submenu" d Up && e2e_shot display-submenu   # its marks are a Wine test
   xdotool key t
   e2e_check "\"Over &Text Only\" writes Show=1" e2e_wait_until 5 e2e_setting_is Show 1
-  e2e_mouse_to 130 135
+  xdotool mousemove 130 135
   e2e_check "over notepad's menu bar the indicator hides" e2e_wait_until 5 e2e_not e2e_indicator_visible
   e2e_shot over-text-only
   cmd_choose "Caps Lock mark" d l && e2e_check "\"Caps &Lock Mark\" writes CapsMark=1" e2e_wait_until 5 e2e_setting_is CapsMark 1
   cmd_open "the Display submenu again" d Up && e2e_shot display-submenu-changed
   xdotool key Escape Escape
-  cmd_choose "after a change" d c && e2e_check "\"After a &Change\" writes Show=2" e2e_wait_until 5 e2e_setting_is Show 2
-  e2e_check "after two seconds and a fade the indicator hides" e2e_wait_until 8 e2e_not e2e_indicator_visible
-  e2e_mouse_to 1100 700
-  e2e_check "over another window (the desktop) it shows" e2e_wait_until 3 e2e_indicator_visible
-  e2e_check "and hides after the time" e2e_wait_until 8 e2e_not e2e_indicator_visible
-  e2e_mouse_to 420 300
-  e2e_check "the cursor entering notepad shows it" e2e_wait_until 3 e2e_indicator_visible
-  e2e_shot after-a-change
-  e2e_check "and it is gone after the time" e2e_wait_until 8 e2e_not e2e_indicator_visible
+  cmd_choose "after a change" d c && cmd_shown_for_the_time "\"After a &Change\" chosen"
+  e2e_check "\"After a &Change\" writes Show=2" e2e_setting_is Show 2
+  xdotool mousemove 1100 700
+  e2e_check "over another window (the desktop) it shows" e2e_wait_until 1 e2e_indicator_visible && cmd_shown_for_the_time "the desktop"
+  xdotool mousemove 420 300
+  e2e_check "the cursor entering notepad shows it" e2e_wait_until 1 e2e_indicator_visible && e2e_shot after-a-change &&
+    cmd_shown_for_the_time "notepad"
+  # The gesture is made where the cursor already is: no change, the indicator stays faded out.
+  cmd_open "the about dialog while the indicator is faded out" a &&
+    e2e_check "the about dialog opens" e2e_wait_until 10 e2e_app_window_titled "Morvane3™ - About"
+  e2e_check "the indicator stays hidden while the dialog is open" e2e_holds 1 e2e_not e2e_indicator_visible
+  e2e_click_control "$(cmd_window "Morvane3™ - About")" "&OK"
+  e2e_check "closed over the same window, it stays hidden" eval "e2e_wait_until 5 e2e_not e2e_app_window_titled 'Morvane3™ - About' &&
+    e2e_holds 1 e2e_not e2e_indicator_visible"
 
   cp "$APP_DIR/Morvane3.dat" "$E2E_SCENARIO_DIR/settings-before-quit.dat"
   cmd_choose "quit" q

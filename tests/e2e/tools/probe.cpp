@@ -1,7 +1,7 @@
 // The probe of the end-to-end scenarios: reads the windows and controls of
 // the program under test and does the few things a script cannot do through
-// the X server. Output is UTF-8, one record a line, "kind<TAB>name=value...",
-// so that scripts can grep it.
+// the X server. Output is UTF-8, one record a line, "kind<TAB>name=value...";
+// control characters in a value are written as blanks.
 //
 //   probe windows [prefix]       windows whose class or title starts with the
 //                                prefix (default "Morvane3") and all other
@@ -9,19 +9,18 @@
 //   probe children <window>      the controls inside a window
 //   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
+//   probe close <window>         what the close box does
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
-//                                DPI, red on white) and writes its cell's
-//                                pixels raw (B, G, R, 0 from the top row) to
-//                                the file; prints the cell as WxH
-// A <window> is a handle (decimal or 0x...), a class name or a title.
-// Exit code 0 on success, 2 when the thing asked for is not there, 1 on a
-// usage error.
+//                                DPI, red on white), writes its cell's pixels
+//                                raw (B, G, R, 0 from the top row) to the
+//                                file and prints the cell as WxH
+// A <window> is a handle, a class name or a title. Exit code 0 on success,
+// 2 when the thing asked for is not there, 1 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,78 +31,50 @@ namespace {
 
 using namespace morvane::win32;
 
-// One record: its kind, then tab-separated fields; tabs and line breaks in a
-// value are written as \t, \r and \n.
-class Record {
-public:
-    explicit Record(const wchar_t* kind) : line_(kind) {}
-    Record& Field(const wchar_t* name, const std::wstring& value) {
-        line_.append(L"\t").append(name).append(L"=");
-        for (const wchar_t c : value) line_ += c == L'\t' ? L"\\t" : c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
-        return *this;
-    }
-    Record& Field(const wchar_t* name, long long value) { return Field(name, std::to_wstring(value)); }
-    Record& Flag(const wchar_t* name, bool value) { return Field(name, value ? L"1" : L"0"); }
-    ~Record() {
-        line_ += L"\n";
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, line_.data(), int(line_.size()), nullptr, 0, nullptr, nullptr);
-        std::string text(std::size_t(bytes), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, line_.data(), int(line_.size()), text.data(), bytes, nullptr, nullptr);
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
-    }
+std::wstring Field(const wchar_t* name, std::wstring value) {
+    for (wchar_t& c : value) c = c < L' ' ? L' ' : c;
+    return L"\t" + std::wstring(name) + L"=" + value;
+}
+std::wstring Field(const wchar_t* name, long long value) { return Field(name, std::to_wstring(value)); }
+std::wstring Corners(const RECT& r) {
+    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
+           std::to_wstring(r.bottom);
+}
+void Print(std::wstring line) {
+    line += L"\n";
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, line.data(), int(line.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(std::size_t(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.data(), int(line.size()), text.data(), bytes, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
+}
 
-private:
-    std::wstring line_;
-};
-
-std::wstring Text(const wchar_t* format, long long a, long long b = 0, long long c = 0, long long d = 0) {
-    wchar_t buffer[96];
-    return swprintf(buffer, 96, format, a, b, c, d), buffer;
-}
-std::wstring Hex(const void* handle) { return Text(L"0x%llx", static_cast<long long>(reinterpret_cast<std::intptr_t>(handle))); }
-std::wstring RectText(const RECT& r) { return Text(L"%lld,%lld,%lld,%lld", r.left, r.top, r.right, r.bottom); }
-std::wstring SizeText(const RECT& r) { return Text(L"%lldx%lld", r.right - r.left, r.bottom - r.top); }
-RECT ClientOf(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-RECT RectOf(HWND hwnd) {
-    RECT r{};
-    return GetWindowRect(hwnd, &r), r;
-}
-BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-    return TRUE;
-}
 std::vector<HWND> Windows(HWND parent = nullptr) {
     std::vector<HWND> windows;
-    if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
-    else EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    const auto collect = [](HWND hwnd, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE; };
+    parent ? EnumChildWindows(parent, collect, LPARAM(&windows)) : EnumWindows(collect, LPARAM(&windows));
     return windows;
 }
 std::wstring ClassOf(HWND hwnd) {
     wchar_t buffer[256] = {};
     return GetClassNameW(hwnd, buffer, 256), buffer;
 }
-// The caption as the system keeps it: no message reaches the window.
-std::wstring TitleOf(HWND hwnd) {
-    wchar_t buffer[512] = {};
-    return GetWindowTextW(hwnd, buffer, 512), buffer;
-}
-// A control's own text (an edit box keeps it), never waiting on a hung window.
-std::wstring TextOf(HWND hwnd) {
+// The caption as the system keeps it (no message reaches the window), or a
+// control's own text (an edit box keeps it), never waiting on a hung window.
+std::wstring TextOf(HWND hwnd, bool own) {
     wchar_t buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 1000, &copied))
-        return TitleOf(hwnd);
-    return buffer;
+    if (own && SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, LPARAM(buffer), SMTO_ABORTIFHUNG, 1000, nullptr)) return buffer;
+    return GetWindowTextW(hwnd, buffer, 1024), buffer;
 }
 DWORD ProcessOf(HWND hwnd) {
     DWORD pid = 0;
     return GetWindowThreadProcessId(hwnd, &pid), pid;
+}
+RECT RectOf(HWND hwnd, bool client) {
+    RECT r{};
+    if (!client) return GetWindowRect(hwnd, &r), r;
+    GetClientRect(hwnd, &r);
+    return MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2), r;
 }
 std::wstring ExecutableOf(DWORD pid) {
     const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
@@ -113,40 +84,36 @@ std::wstring ExecutableOf(DWORD pid) {
 }
 HWND Named(const std::wstring& name) {
     wchar_t* end = nullptr;
-    const long long number = std::wcstoll(name.c_str(), &end, 0);
-    if (!name.empty() && *end == L'\0') return IsWindow(HWND(INT_PTR(number))) ? HWND(INT_PTR(number)) : nullptr;
-    for (const HWND hwnd : Windows()) if (ClassOf(hwnd) == name) return hwnd;
-    for (const HWND hwnd : Windows()) if (TitleOf(hwnd) == name) return hwnd;
+    const HWND number = HWND(INT_PTR(std::wcstoll(name.c_str(), &end, 0)));
+    if (!name.empty() && *end == L'\0') return IsWindow(number) ? number : nullptr;
+    for (const HWND hwnd : Windows()) if (ClassOf(hwnd) == name || TextOf(hwnd, false) == name) return hwnd;
     return nullptr;
 }
 
 int ReportWindows(const std::wstring& prefix) {
     std::set<DWORD> processes;
     for (const HWND hwnd : Windows())
-        if (ClassOf(hwnd).starts_with(prefix) || TitleOf(hwnd).starts_with(prefix)) processes.insert(ProcessOf(hwnd));
+        if (ClassOf(hwnd).starts_with(prefix) || TextOf(hwnd, false).starts_with(prefix)) processes.insert(ProcessOf(hwnd));
     int count = 0;
     for (const HWND hwnd : Windows()) {
         const DWORD pid = ProcessOf(hwnd);
         if (!processes.contains(pid)) continue;
-        const RECT r = RectOf(hwnd);
-        Record(L"window").Field(L"hwnd", Hex(hwnd)).Field(L"pid", pid).Field(L"class", ClassOf(hwnd))
-            .Flag(L"visible", IsWindowVisible(hwnd)).Flag(L"topmost", GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
-            .Flag(L"foreground", hwnd == GetForegroundWindow()).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
-            .Field(L"client", RectText(ClientOf(hwnd)))
-            .Field(L"exe", ExecutableOf(pid)).Field(L"title", TitleOf(hwnd));
+        const RECT r = RectOf(hwnd, false);
+        Print(L"window" + Field(L"hwnd", INT_PTR(hwnd)) + Field(L"pid", pid) + Field(L"class", ClassOf(hwnd)) +
+              Field(L"visible", IsWindowVisible(hwnd)) + Field(L"topmost", (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) +
+              Field(L"foreground", hwnd == GetForegroundWindow()) + Field(L"rect", Corners(r)) +
+              Field(L"size", std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top)) +
+              Field(L"client", Corners(RectOf(hwnd, true))) + Field(L"exe", ExecutableOf(pid)) + Field(L"title", TextOf(hwnd, false)));
         ++count;
     }
-    Record(L"windows").Field(L"count", count);
-    return 0;
+    return Print(L"windows" + Field(L"count", count)), 0;
 }
 
 int ReportChildren(HWND top) {
-    if (!top) return Record(L"error").Field(L"no", L"such window"), 2;
-    for (const HWND child : Windows(top)) {
-        const RECT r = RectOf(child);
-        Record(L"child").Field(L"hwnd", Hex(child)).Field(L"id", GetDlgCtrlID(child)).Field(L"class", ClassOf(child))
-            .Flag(L"visible", IsWindowVisible(child)).Field(L"rect", RectText(r)).Field(L"text", TextOf(child));
-    }
+    if (!top) return 2;
+    for (const HWND child : Windows(top))
+        Print(L"child" + Field(L"id", GetDlgCtrlID(child)) + Field(L"class", ClassOf(child)) +
+              Field(L"visible", IsWindowVisible(child)) + Field(L"rect", Corners(RectOf(child, false))) + Field(L"text", TextOf(child, true)));
     return 0;
 }
 
@@ -173,7 +140,7 @@ int DrawTextCell(const std::wstring& text, const std::wstring& path) {
     void* bits = nullptr;
     const UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     FILE* out = bits ? _wfopen(path.c_str(), L"wb") : nullptr;
-    if (!out) return Record(L"error").Field(L"no", L"bitmap or file"), 2;
+    if (!out) return 2;
     const ScopedSelect withBitmap(dc.get(), bitmap.get());
     PatBlt(dc.get(), 0, 0, cell.cx, cell.cy, WHITENESS);
     SetBkMode(dc.get(), TRANSPARENT);
@@ -182,8 +149,7 @@ int DrawTextCell(const std::wstring& text, const std::wstring& path) {
     GdiFlush();
     const bool written = fwrite(bits, 4, std::size_t(cell.cx * cell.cy), out) == std::size_t(cell.cx * cell.cy);
     if (fclose(out) != 0 || !written) return 2;
-    Record(L"text").Field(L"size", SizeText({0, 0, cell.cx, cell.cy}));
-    return 0;
+    return Print(L"text" + Field(L"size", std::to_wstring(cell.cx) + L"x" + std::to_wstring(cell.cy))), 0;
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -194,13 +160,10 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
     if (command == L"hold" && n == 1) return Hold();
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
-    if (command == L"move" && n == 6) {
-        const HWND hwnd = Named(args[1]);
-        return hwnd && SetWindowPos(hwnd, nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
-    }
-    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold | "
-                                     L"move <window> <x> <y> <w> <h> | text <text> <file>");
-    return 1;
+    if (command == L"close" && n == 2) return Named(args[1]) && PostMessageW(Named(args[1]), WM_CLOSE, 0, 0) ? 0 : 2;
+    if (command == L"move" && n == 6)
+        return SetWindowPos(Named(args[1]), nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
+    return Print(L"usage: probe windows [prefix] | children <w> | hold | move <w> <x> <y> <cx> <cy> | close <w> | text <t> <file>"), 1;
 }
 
 } // namespace
