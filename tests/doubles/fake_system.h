@@ -36,7 +36,7 @@ public:
     bool WriteString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override {
         ++writes;
-        if (refuseWrites || (attributes[Lower(file)] & file_attr::kReadOnly) != 0) return false;
+        if ((attributes[Lower(file)] & file_attr::kReadOnly) != 0) return false;
         values[Key(file, section, key)] = value;
         return true;
     }
@@ -63,7 +63,6 @@ public:
     }
     std::map<Name, std::wstring> values;  // untrimmed, as written
     std::map<std::wstring, std::uint32_t> attributes;
-    bool refuseWrites = false;
     int writes = 0;  // attempted
 };
 

@@ -15,9 +15,9 @@ E2E_OVER="420 300"   # a point over notepad, where the gesture is made
 source "$E2E_ROOT/scripts/wine-env.sh"   # WINE, the virtual X server and the prefix's set-up
 
 # The registry entries the program writes (HKEY_CURRENT_USER).
-E2E_LOCATION_KEY='HKCU\SOFTWARE\Zantor Ltd\Morvane3'
-E2E_APP_PATHS_KEY='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Morvane3.exe'
-E2E_RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+E2E_LOCATION_KEY='SOFTWARE\Zantor Ltd\Morvane3'
+E2E_APP_PATHS_KEY='SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Morvane3.exe'
+E2E_RUN_KEY='Software\Microsoft\Windows\CurrentVersion\Run'
 E2E_RUN_VALUE='Morvane Language Badge ®'
 
 # ---------------------------------------------------------------- checks and time
@@ -185,46 +185,22 @@ e2e_in_order() {
 
 # ---------------------------------------------------------------- registry and settings
 
-# e2e_reg_value <key> [<value name>]: the data of a string value (default value without a name).
-e2e_reg_value() {
-  local file="$E2E_SCENARIO_DIR/reg-export" pattern='@' line
-  rm -f "$file.reg"
-  "$WINE" reg.exe export "$1" "$file.reg" /y >/dev/null 2>&1 || return 1
-  if [[ -n ${2-} ]]; then pattern=${2//\\/\\\\}; pattern="\"${pattern//\"/\\\"}\""; fi
-  line=$(iconv -f UTF-16 -t UTF-8 "$file.reg" | tr -d '\r' | P="$pattern=" awk 'index($0, ENVIRON["P"]) == 1 { print; exit }')
-  line=${line#"$pattern="}
-  [[ $line == \"*\" ]] || return 1
-  line=${line#\"}; line=${line%\"}; line=${line//\\\\/\\}; printf '%s\n' "${line//\\\"/\"}"
-}
+# e2e_reg_value <key under HKCU> [<value name>]: the data of a string value (default value without a name).
+e2e_reg_value() { probe reg "$@"; }
 e2e_setting_is() { tr -d '\r' <"$APP_DIR/Morvane3.dat" | grep -qx "$1=$2"; }   # <key> <value>, in any section
-e2e_accepted_here() { "$WINE" reg.exe add "$E2E_LOCATION_KEY" /ve /d "$APP_WIN_DIR" /f >/dev/null 2>&1; }
+e2e_accepted_here() { "$WINE" reg.exe add "HKCU\\$E2E_LOCATION_KEY" /ve /d "$APP_WIN_DIR" /f >/dev/null 2>&1; }
 # e2e_write_settings <line>...: the copy's Morvane3.dat, CR LF line ends.
 e2e_write_settings() { printf '%s\r\n' "$@" >"$APP_DIR/Morvane3.dat"; }
 
 # ---------------------------------------------------------------- scenarios
 
-# e2e_run_scenario <name> <time limit in s> <function>: in a subshell and a
-# process group of its own, ended by a watchdog at the limit; then ends what
-# it started and checks that no copy of the program crashed.
+# e2e_run_scenario <name> <function>: runs in a process of its own (run.sh
+# --scenario), ends what it started, and checks that no copy of the program crashed.
 e2e_run_scenario() {
-  local name=$1 limit=$2 fn=$3
-  echo "# scenario $name"
-  set -m
-  (
-    set +m
-    export E2E_SCENARIO=$name E2E_SCENARIO_DIR="$E2E_OUT/$name"
-    rm -rf "$E2E_SCENARIO_DIR"; mkdir -p "$E2E_SCENARIO_DIR"
-    trap 'e2e_end_scenario_processes
-      e2e_check "the program did not crash" e2e_not grep -qs Unhandled "$E2E_SCENARIO_DIR/APP.log"' EXIT
-    trap 'exit 124' TERM
-    "$fn"
-  ) &
-  local scenario=$!
-  set +m
-  ( trap 'kill "$nap" 2>/dev/null; exit 0' TERM; sleep "$limit" & nap=$!; wait "$nap" && kill -TERM -- "-$scenario" 2>/dev/null ) &
-  local watchdog=$!
-  wait "$scenario"; local rc=$?
-  kill "$watchdog" 2>/dev/null; wait "$watchdog" 2>/dev/null
-  ((rc == 124)) && E2E_SCENARIO=$name e2e_not_ok "finished within $limit s"
-  return 0
+  export E2E_SCENARIO=$1 E2E_SCENARIO_DIR="$E2E_OUT/$1"
+  rm -rf "$E2E_SCENARIO_DIR"; mkdir -p "$E2E_SCENARIO_DIR"
+  trap 'e2e_end_scenario_processes
+    e2e_check "the program did not crash" e2e_not grep -qs Unhandled "$E2E_SCENARIO_DIR/APP.log"' EXIT
+  trap 'exit 124' TERM
+  "$2"
 }

@@ -14,6 +14,12 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 E2E_SCENARIOS=()
 e2e_scenario() { E2E_SCENARIOS+=("$*"); }
+for file in "$(dirname "${BASH_SOURCE[0]}")"/scenarios/*.sh; do
+  # shellcheck source=/dev/null
+  source "$file"
+done
+# One scenario, as the loop below starts it under a time limit.
+if [[ ${1:-} == --scenario ]]; then e2e_run_scenario "$2" "$3"; exit; fi
 E2E_SCENARIO=setup
 mkdir -p "$E2E_OUT"
 : >"$E2E_RESULTS"
@@ -27,14 +33,12 @@ fi
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 e2e_start_display || { e2e_not_ok "a virtual X server starts"; exit 1; }
 e2e_prepare_prefix
-for file in "$(dirname "${BASH_SOURCE[0]}")"/scenarios/*.sh; do
-  # shellcheck source=/dev/null
-  source "$file"
-done
 started=$(e2e_now_ms)
 for entry in "${E2E_SCENARIOS[@]}"; do
   read -r name limit fn <<<"$entry"
   (($#)) && [[ " $* " != *" $name "* ]] && continue
-  e2e_run_scenario "$name" "$limit" "$fn"
+  echo "# scenario $name"
+  timeout -k 10 "$limit" bash "${BASH_SOURCE[0]}" --scenario "$name" "$fn"
+  (($? == 124)) && E2E_SCENARIO=$name e2e_not_ok "finished within $limit s"
 done
 echo "# scenarios took $(( ($(e2e_now_ms) - started) / 1000 )) s"

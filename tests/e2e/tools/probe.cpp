@@ -10,6 +10,7 @@
 //   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
 //   probe close <window>         what the close box does
+//   probe reg <key> [<name>]     the text of a string value under HKEY_CURRENT_USER
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
 //                                DPI, red on white), writes its cell's pixels
@@ -160,10 +161,17 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
     if (command == L"hold" && n == 1) return Hold();
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
+    if (command == L"reg" && (n == 2 || n == 3)) {
+        wchar_t data[4096] = {};
+        DWORD size = sizeof data;
+        const LSTATUS read = RegGetValueW(HKEY_CURRENT_USER, args[1].c_str(), n == 3 ? args[2].c_str() : nullptr, RRF_RT_REG_SZ,
+                                          nullptr, data, &size);
+        return read == ERROR_SUCCESS ? (Print(data), 0) : 2;
+    }
     if (command == L"close" && n == 2) return Named(args[1]) && PostMessageW(Named(args[1]), WM_CLOSE, 0, 0) ? 0 : 2;
     if (command == L"move" && n == 6)
         return SetWindowPos(Named(args[1]), nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
-    return Print(L"usage: probe windows [prefix] | children <w> | hold | move <w> <x> <y> <cx> <cy> | close <w> | text <t> <file>"), 1;
+    return Print(L"usage: probe windows [prefix] | children <w> | hold | move <w> <x> <y> <cx> <cy> | close <w> | reg <key> [<name>] | text <t> <file>"), 1;
 }
 
 } // namespace

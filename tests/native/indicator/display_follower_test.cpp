@@ -57,6 +57,8 @@ TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRe
     EXPECT_EQ(At(5, 400).alpha, kHidden);
     facts.windowRects[kNotepad] = {1920, 0, 3840, 1080};
     EXPECT_EQ(At(5, 500).alpha, kOpaque);
+    facts.windowRects[kNotepad] = {1912, -8, 3848, 1208};  // maximised: its frame lies outside the monitor
+    EXPECT_EQ(At(5, 600).alpha, kHidden);
 }
 
 TEST_F(DisplayFollowerTest, OverTextOnlyShowsWhileTheCursorIsTheIBeam) {

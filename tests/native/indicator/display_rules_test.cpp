@@ -25,14 +25,6 @@ TEST(DisplayRulesTest, EachModeShowsOrHidesFromPlainFacts) {
     }
 }
 
-TEST(DisplayRulesTest, AWindowIsFullScreenWhenItCoversItsWholeMonitor) {
-    // The monitor, a maximised window's frame outside it, above the taskbar, the other monitor.
-    const struct { ScreenRect window; bool covers; } rows[] = {{{1920, 0, 3840, 1080}, true},
-        {{1910, -10, 3850, 1090}, true}, {{1920, 0, 3840, 1040}, false}, {{0, 0, 1920, 1080}, false}};
-    for (std::size_t i = 0; i < std::size(rows); ++i)
-        EXPECT_EQ(CoversMonitor(rows[i].window, {1920, 0, 3840, 1080}), rows[i].covers) << "row " << i;
-}
-
 TEST(DisplayRulesTest, ShownTextIsTheLabelOrTheCodeWithItsCountry) {
     const struct { const wchar_t *label, *country; bool showCountry; const wchar_t* expected; } rows[] = {
         {L"", L"US", false, L"EN"}, {L"", L"gb", true, L"EN-GB"}, {L"", L"", true, L"EN"},

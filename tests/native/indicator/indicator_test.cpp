@@ -11,7 +11,6 @@
 #include "indicator/indicator_settings.h"
 #include "indicator/indicator_tracking.h"
 #include "indicator/language_code.h"
-#include "indicator/region_runs.h"
 
 namespace morvane {
 namespace {
@@ -44,20 +43,15 @@ TEST(Indicator, SettingsAndTheirLimits) {
 }
 
 TEST(Indicator, Gesture) {
-    constexpr int kRightShift = 0xA1, kShift = 0x10;
+    constexpr int L = virtual_key::kLeftShift, M = virtual_key::kMiddleButton, kRightShift = 0xA1, kShift = 0x10;
+    using enum TickAction;
     const struct { std::set<int> keys; bool menuOpen; TickAction action; } rows[] = {
-        {{virtual_key::kLeftShift, virtual_key::kMiddleButton}, false, TickAction::OpenMenu},
-        {{virtual_key::kLeftShift, virtual_key::kMiddleButton}, true, TickAction::Wait},
-        {{}, true, TickAction::Wait}, {{}, false, TickAction::FollowCursor},
-        {{virtual_key::kLeftShift}, false, TickAction::FollowCursor},
-        {{virtual_key::kMiddleButton}, false, TickAction::FollowCursor},
-        {{kRightShift, virtual_key::kMiddleButton}, false, TickAction::FollowCursor},
-        {{kShift, virtual_key::kMiddleButton}, false, TickAction::FollowCursor}};
+        {{L, M}, false, OpenMenu}, {{L, M}, true, Wait}, {{}, true, Wait}, {{}, false, FollowCursor}, {{L}, false, FollowCursor},
+        {{M}, false, FollowCursor}, {{kRightShift, M}, false, FollowCursor}, {{kShift, M}, false, FollowCursor}};
     FakeInputCursor input;
     for (const auto& row : rows) {
         input.keysHeld = row.keys;
-        EXPECT_EQ(ChooseTickAction(input, row.menuOpen), row.action)
-            << ::testing::PrintToString(row.keys) << (row.menuOpen ? " menu open" : "");
+        EXPECT_EQ(ChooseTickAction(input, row.menuOpen), row.action) << ::testing::PrintToString(row.keys) << row.menuOpen;
     }
 }
 
@@ -124,7 +118,9 @@ TEST(Indicator, Placement) {
         {{-25, -15}, 24, 14, 15, {32, 32}, {-25, -15}, {375, 285}}, {{25, 0}, 24, 14, 15, {32, 32}, {25, 0}, {425, 318}},
         {{0, 0}, 20, 14, 15, {32, 32}, {0, 0}, {412, 318}}, {{0, 0}, 30, 30, 15, {32, 32}, {0, 0}, {408, 308}},
         {{0, 0}, 20, 14, 15, {16, 16}, {0, 0}, {408, 308}}, {{0, 0}, 20, 14, 12, {48, 48}, {0, 0}, {428, 334}},
-        {{190, 150}, 20, 14, 15, {32, 32}, {190, 150}, {590, 450}}};
+        {{190, 150}, 20, 14, 15, {32, 32}, {190, 150}, {590, 450}},
+        // At 144 and 192 dots an inch (10 and 7.5 twips a pixel), EN with margin 1 is 25 x 17 and 46 x 23 pixels.
+        {{0, 0}, 25, 17, 10, {32, 32}, {0, 0}, {408, 315}}, {{-46, -23}, 46, 23, 7.5, {32, 32}, {0, 0}, {408, 309}}};
     for (const auto& row : rows) {
         const IndicatorGeometry g{{row.twips, row.twips}, row.w * row.twips, row.h * row.twips};
         const IndicatorOffset settled = SettledOffset(row.stored, g);
@@ -133,21 +129,6 @@ TEST(Indicator, Placement) {
                   std::tuple(row.settled.left, row.settled.top, row.at.x, row.at.y))
             << row.stored.left << "," << row.stored.top << " size " << row.w << " cursor " << row.cursor.width;
     }
-}
-
-TEST(Indicator, ShapeRuns) {
-    constexpr Colour W = 0xFFFFFF, R = 0x0000FF, N = 0xFFFFFE, T = 0xFFFFFFFF;
-    const struct { std::vector<Colour> pixels; int width, height; std::vector<PixelRect> runs; } rows[] = {
-        {{W, R, R, W, R, W, R, W, W, R, R, W}, 4, 3, {{1, 0, 3, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}, {1, 2, 3, 3}}},
-        {{W, W, R, R}, 4, 1, {{2, 0, 4, 1}}}, {{W, W, W, W}, 2, 2, {}}, {{W, N}, 2, 1, {{1, 0, 2, 1}}},
-        {{T, R}, 2, 1, {{1, 0, 2, 1}}}, {{R}, 1, 1, {{0, 0, 1, 1}}}, {{R, R, R}, 2, 2, {}}, {{}, 0, 0, {}}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(OpaqueRuns(row.pixels, row.width, row.height, W), row.runs) << row.width << "x" << row.height;
-    }
-    EXPECT_EQ(TransparentColourFor(R, W), R);
-    EXPECT_EQ(TransparentColourFor(std::nullopt, W), W);
-    EXPECT_EQ(TransparentColourFor(kSystemColourFlag | 5, W), W);
-    EXPECT_EQ(ColourOfDibPixel(0xAA112233), 0x332211u);
 }
 
 } // namespace

@@ -30,12 +30,6 @@ struct DisplayMenuTest : ::testing::Test, DisplayTarget {
     DisplayCommands commands{store, *this};
 };
 
-TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
-    files.PutValue(kFile, L"Main", L"Show", L"2");
-    files.PutValue(kFile, L"Main", L"Country", L"1");
-    EXPECT_EQ(Text(commands.Marks()), "300- 301- 302x 304- 305x 306- 307- ");
-}
-
 TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
     files.PutValue(kFile, L"Main", L"ShowSeconds", L"5");
     // Each row one choice, from the row before: the key written, the writes, the options handed on, the marks.

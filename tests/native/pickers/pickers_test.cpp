@@ -59,11 +59,9 @@ TEST(Pickers, FontToDescription) {
         {100000, 120, false, -17, 0}};
     for (const auto& row : rows) {
         StdFont font;
-        font.Name = L"Tahoma";
-        font.Size = SettingsNumber::FromScaled(row.scaled);
+        std::tie(font.Name, font.Size, font.Italic, font.Strikethrough, font.Charset) =
+            std::tuple(L"Tahoma", SettingsNumber::FromScaled(row.scaled), true, true, 204);
         font.SetBold(row.bold);
-        font.Italic = font.Strikethrough = true;
-        font.Charset = 204;
         const FontDescription d = FontDescriptionFromFont(font, row.dpi, ansi);
         EXPECT_EQ(std::tuple(d.height, d.weight, d.italic, d.underline, d.strikeOut, d.charset, FieldText(d.faceName)),
                   std::tuple(row.height, row.weight, 1, 0, 1, 204, std::string("Tahoma"))) << row.scaled << " at " << row.dpi;
@@ -77,15 +75,12 @@ TEST(Pickers, DescriptionToFont) {
         {12, 400, 96, 9, false}, {-16, 600, 96, 12, false}, {-16, 800, 96, 12, false}};
     for (const auto& row : rows) {
         FontDescription d;
-        d.height = row.height;
-        d.weight = row.weight;
-        d.underline = 1;
-        d.charset = 161;
-        d.faceName = FaceNameField(ansi, L"Verdana");
+        std::tie(d.height, d.weight, d.underline, d.strikeOut, d.charset, d.faceName) =
+            std::tuple(row.height, row.weight, 1, 1, 161, FaceNameField(ansi, L"Verdana"));
         const StdFont f = LogFontToFont(d, row.dpi, ansi);
-        EXPECT_EQ(std::tuple(f.Name, f.Size, f.Bold(), f.Weight, f.Underline, f.Italic, f.Charset),
+        EXPECT_EQ(std::tuple(f.Name, f.Size, f.Bold(), f.Weight, f.Underline, f.Strikethrough, f.Italic, f.Charset),
                   std::tuple(std::wstring(L"Verdana"), SettingsNumber(row.size), row.bold, row.bold ? 700 : 400, true,
-                             false, 161)) << row.height << " weight " << row.weight << " at " << row.dpi;
+                             true, false, 161)) << row.height << " weight " << row.weight << " at " << row.dpi;
     }
 }
 

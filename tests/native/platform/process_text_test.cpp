@@ -33,9 +33,12 @@ TEST(ProcessText, ExecutablePathSplit) {
 // A version resource block: length, value length, type, key, value and children, each on 4 bytes.
 using Bytes = std::vector<std::uint8_t>;
 void Pad(Bytes& b) { b.resize((b.size() + 3) & ~std::size_t{3}); }
+Bytes Utf16(const std::u16string& text, Bytes b = {}) {
+    for (const char16_t c : text) b.insert(b.end(), {std::uint8_t(c), std::uint8_t(c >> 8)});
+    return b;
+}
 Bytes Block(std::u16string key, const Bytes& value, std::uint16_t valueLength, bool text, const std::vector<Bytes>& children) {
-    Bytes b(6);
-    for (const char16_t c : key + u'\0') b.insert(b.end(), {std::uint8_t(c), std::uint8_t(c >> 8)});
+    Bytes b = Utf16(key + u'\0', Bytes(6));
     Pad(b);
     b.insert(b.end(), value.begin(), value.end());
     for (const Bytes& child : children) Pad(b), b.insert(b.end(), child.begin(), child.end());
@@ -44,13 +47,10 @@ Bytes Block(std::u16string key, const Bytes& value, std::uint16_t valueLength, b
     return b;
 }
 Bytes String(std::u16string key, std::u16string value) {
-    Bytes b;
-    for (const char16_t c : value + u'\0') b.insert(b.end(), {std::uint8_t(c), std::uint8_t(c >> 8)});
-    return Block(std::move(key), b, std::uint16_t(value.size() + 1), true, {});
+    return Block(std::move(key), Utf16(value + u'\0'), std::uint16_t(value.size() + 1), true, {});
 }
-std::size_t BlockOf(const Bytes& b, std::u16string key) {
-    Bytes k;
-    for (const char16_t c : key) k.insert(k.end(), {std::uint8_t(c), std::uint8_t(c >> 8)});
+std::size_t BlockOf(const Bytes& b, const std::u16string& key) {
+    const Bytes k = Utf16(key);
     return std::size_t(std::search(b.begin(), b.end(), k.begin(), k.end()) - b.begin()) - 6;
 }
 

@@ -1,15 +1,14 @@
-// Number rules: the leading-number reading, the four-digit settings number,
-// half-to-even rounding, twips and pixels, and the small number utilities.
+// Number rules: the leading-number reading, the four-digit settings number and
+// half-to-even rounding. (Twips, pixels and the small utilities are seen
+// through the layouts at every display scale.)
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "platform/twips.h"
 #include "services/leading_number.h"
 #include "services/settings_number.h"
-#include "services/utilities.h"
 
 namespace morvane {
 namespace {
@@ -66,29 +65,6 @@ TEST(Numbers, HalfToEven) {
     // The settings number made whole: the same rule on exact decimals, also at its limits.
     EXPECT_EQ(std::tuple(Scaled(25000).Whole(), Scaled(-35000).Whole(), Scaled(kMax).Whole(), Scaled(kMin).Whole()),
               std::tuple(2, -4, 922337203685478, -922337203685478));
-}
-
-TEST(Numbers, WholeQuotientAndMinMax) {
-    const struct { double dividend, divisor; std::int64_t quotient; } rows[] = {
-        {29, 15, 1}, {29.5, 15, 2}, {44.5, 15, 2}, {29, 14.5, 2}, {-29, 15, -1}, {300, 0.4, 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(WholeQuotient(row.dividend, row.divisor), row.quotient) << row.dividend << " / " << row.divisor;
-    EXPECT_EQ(MinOf(Scaled(25000), 7), 2);
-    EXPECT_EQ(MaxOf(Scaled(35000), 1), 4);
-    EXPECT_EQ(MinOf(-190, -200), -200);
-    EXPECT_EQ(MaxOf(Scaled(30'000'000'000'000), 0), 2147483647);
-    EXPECT_EQ(MinOf(Scaled(-30'000'000'000'000), 0), -2147483647 - 1);
-}
-
-TEST(Numbers, TwipsAndPixels) {
-    const struct { double twips, perPixel; std::int32_t pixels; } rows[] = {
-        {37.5, 15, 2}, {52.5, 15, 4}, {-37.5, 15, -2},
-        {1e300, 15, 2147483647}, {-1e300, 15, -2147483647 - 1}};
-    for (const auto& row : rows) EXPECT_EQ(PixelsFromTwips(row.twips, row.perPixel), row.pixels) << row.twips;
-    EXPECT_DOUBLE_EQ(TwipsPerPixelFromDpi(120), 12);
-    EXPECT_DOUBLE_EQ(TwipsPerPixelFromDpi(0), 15);
-    for (const std::int32_t pixels : {-190, -1, 0, 24, 1279})
-        EXPECT_EQ(PixelsFromTwips(TwipsFromPixels(pixels, 1440.0 / 168), 1440.0 / 168), pixels) << pixels;
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 // Registry access: views, texts by value type, compare-before-write, autostart.
 #include <gtest/gtest.h>
 
-#include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
-#include "services/autostart_entry.h"
 #include "services/registry_access.h"
 
 namespace morvane {
@@ -32,22 +30,6 @@ TEST_F(RegistryTest, ViewFollowsTheSystem) {
     }
 }
 
-TEST_F(RegistryTest, TextByType) {
-    const struct { std::uint32_t type; std::string bytes; std::optional<std::uint32_t> asType; std::wstring text; } rows[] = {
-        {reg::kRegSz, std::string("a\0\0\0b\0\0\0", 8), {}, std::wstring(L"a\0b", 3)}, {reg::kRegExpandSz, "", {}, L""},
-        {reg::kRegSz, std::string("\x1B\x04\x2F\x67\0\0", 6), {}, L"\u041B\u672F"}, {reg::kRegSz, std::string("a\0b\0", 4), {}, L"a"},
-        {reg::kRegDword, std::string("\x01\x01\x00\x00", 4), {}, L"257"}, {reg::kRegDword, "\xFF\xFF\xFF\xFF", {}, L"4294967295"},
-        {reg::kRegDword, "\x01\x01", {}, L"257"}, {reg::kRegDwordBigEndian, std::string("\x00\x00\x01\x01", 4), {}, L"257"},
-        {reg::kRegBinary, "\x41\x99", {}, L"A\u2122"}, {reg::kRegDword, "AB", reg::kRegBinary, L"AB"}};
-    for (const auto& row : rows) {
-        calls.keys[{32, Lower(kKey)}][L"v"] = {row.type, {row.bytes.begin(), row.bytes.end()}};
-        EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"V", row.asType), row.text) << row.type;
-    }
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"missing", {}, L"dflt"), L"dflt");
-    calls.failOpen = true;
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"V", {}, L"dflt"), L"dflt");
-}
-
 TEST_F(RegistryTest, WritesOnlyWhatDiffers) {
     const struct { std::optional<std::string> before; std::uint32_t type; std::wstring text; int writes; } rows[] = {
         {"C:\\Tools", reg::kRegSz, L"C:\\Tools", 0}, {"C:\\tools", reg::kRegSz, L"C:\\Tools", 1},
@@ -68,14 +50,10 @@ TEST_F(RegistryTest, WritesOnlyWhatDiffers) {
     EXPECT_FALSE(registry.RegWriteText(reg::kHkeyCurrentUser, kKey, L"", L"other"));
 }
 
-TEST_F(RegistryTest, Autostart) {
-    FakeProcessFacts process;
-    process.directory = L"E:";
-    const AutostartEntry entry = AutostartEntryOf(process);
-    EXPECT_EQ(std::pair(entry.productName, entry.executablePath),
-              std::pair(std::wstring(L"Morvane Language Badge \u00AE"), std::wstring(L"E:\\Morvane3.exe")));
+// The journey of the first start switches autostart on and off; here, what counts as on already.
+TEST_F(RegistryTest, AutostartCountsOnlyTheExactStringAsWritten) {
+    const AutostartEntry entry{L"Badge", L"E:\\Morvane3.exe"};
     EXPECT_FALSE(registry.SwitchAutostartOff(entry)) << "nothing to delete";
-    // Only a string holding exactly the path counts as written already.
     const struct { std::string bytes; std::uint32_t type; int writes; } rows[] = {
         {std::string("E:\\Morvane3.exe\0", 16), reg::kRegBinary, 1}, {"E:\\Morvane3.exe", reg::kRegBinary, 1},
         {"E:\\Morvane3.exe", reg::kRegSz, 0}};

@@ -19,22 +19,14 @@ struct Settings : ::testing::Test {
     }
 };
 
-TEST_F(Settings, ReadNumber) {
-    const struct { const wchar_t* stored; double read; } rows[] = {
-        {nullptr, 1}, {L"7", 7}, {L" -20px", -20}, {L"blue", 0}, {L"&HFF", 255}, {L"1E400", 1}, {L"", 0}};
-    for (const auto& row : rows) {
-        files.values.clear();
-        if (row.stored) Put(L"Main", L"Margin", row.stored);
-        EXPECT_EQ(store.IniReadNumber(kFile, L"Main", L"Margin", 1).ToDouble(), row.read)
-            << (row.stored ? row.stored : L"(missing)");
-    }
-    EXPECT_EQ(store.IniReadNumber(kFile, L"Main", L"Nothing", SettingsNumber::FromScaled(-12345)).Scaled(), -12345);
-}
-
-TEST_F(Settings, ReadText) {
-    EXPECT_EQ(store.IniReadText(kFile, L"Font", L"Name", L"Tahoma"), L"Tahoma");
+// The parsing is the numbers' rule; the store adds the default for a missing or out-of-range value.
+TEST_F(Settings, ReadNumberAndText) {
+    Put(L"Main", L"Margin", L"1E400");
     Put(L"Font", L"Name", L"  Arial ");
-    EXPECT_EQ(store.IniReadText(kFile, L"font", L"NAME"), L"Arial");
+    EXPECT_EQ(std::tuple(store.IniReadNumber(kFile, L"Main", L"Margin", 3).ToDouble(),
+                         store.IniReadNumber(kFile, L"Main", L"Missing", 4).ToDouble(), store.IniReadText(kFile, L"font", L"NAME"),
+                         store.IniReadText(kFile, L"Font", L"Missing", L"Tahoma")),
+              std::tuple(3.0, 4.0, L"Arial", L"Tahoma"));
     Put(L"Font", L"Name", std::wstring(40000, L'x'));
     EXPECT_EQ(store.IniReadText(kFile, L"Font", L"Name").size(), 32766u);
 }
@@ -57,21 +49,6 @@ TEST_F(Settings, WritesOnlyWhatChanged) {
     EXPECT_EQ(files.writes, 1) << "no file, no write";
 }
 
-TEST_F(Settings, AttributesSurviveAWrite) {
-    const struct { std::uint32_t before; bool refuse; std::uint32_t after; bool written; } rows[] = {
-        {file_attr::kReadOnly | file_attr::kHidden, false, file_attr::kReadOnly | file_attr::kHidden, true},
-        {file_attr::kArchive, false, file_attr::kArchive, true},
-        {file_attr::kReadOnly, true, file_attr::kReadOnly, false}};
-    for (const auto& row : rows) {
-        files = {};
-        files.attributes[Lower(kFile)] = row.before;
-        files.refuseWrites = row.refuse;
-        store.IniWriteText(kFile, L"Main", L"BackColor", L"00FF00");
-        EXPECT_EQ(files.attributes[Lower(kFile)], row.after) << row.before;
-        EXPECT_EQ(files.Stored(kFile, L"Main", L"BackColor").has_value(), row.written) << row.before;
-    }
-}
-
 TEST(ColourText, TextAndBack) {
     const struct { Colour colour; const wchar_t* text; } rows[] = {
         {0x0000FF, L"0000FF"}, {0, L"000000"}, {0xABCDEF, L"ABCDEF"}, {0x1ABCDEF, L"1ABCDEF"}};
@@ -82,26 +59,14 @@ TEST(ColourText, TextAndBack) {
 }
 
 TEST(ColourText, CustomColourList) {
-    const struct { CustomColours colours; const wchar_t* text; CustomColours readBack; } rows[] = {
-        {{0xFF, 0, 0xFF00}, L"0000FF  00FF00", {0xFF, 0, 0xFF00}}, {{0, 0, 0xFF}, L"0000FF", {0xFF}},
-        {{}, L"", {}}, {{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1}, L"000001               FFFFFFFF",
-                         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1}}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(BuildColourListText(row.colours), row.text);
-        EXPECT_EQ(ParseColourListText(row.text), row.readBack) << row.text;
-    }
-    EXPECT_EQ(ParseColourListText(L"0000FF xyz 1FFFFFFFF 00FF00junk   FF"),
-              (CustomColours{0xFF, 0, 0, 0xFF00, 0, 0, 0xFF}));
-    CustomColours ones;
-    ones.fill(1);
-    EXPECT_EQ(ParseColourListText(L"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"), ones);
-}
-
-TEST_F(Settings, ColoursInTheFile) {
-    WriteCustomColours(store, kFile, {});
-    EXPECT_EQ(files.Stored(kFile, L"ShowColor", L"Custom"), L" ");
-    WriteCustomColours(store, kFile, {0xFF});
-    EXPECT_EQ(ReadCustomColours(store, kFile), (CustomColours{0xFF}));
+    const CustomColours some{0xFF, 0, 0xFF00}, last{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1};
+    EXPECT_EQ(BuildColourListText(some) + L"|" + BuildColourListText(last) + L"|" + BuildColourListText({}),
+              L"0000FF  00FF00|000001               FFFFFFFF|");
+    EXPECT_EQ(ParseColourListText(L"0000FF  00FF00"), some);
+    EXPECT_EQ(ParseColourListText(L"000001               FFFFFFFF"), last);
+    EXPECT_EQ(ParseColourListText(L"0000FF xyz 1FFFFFFFF 00FF00junk   FF"), (CustomColours{0xFF, 0, 0, 0xFF00, 0, 0, 0xFF}));
+    EXPECT_EQ(ParseColourListText(L"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"),
+              (CustomColours{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST_F(Settings, FontKeys) {
@@ -126,23 +91,6 @@ TEST_F(Settings, FontKeys) {
                                   std::to_wstring(f.Strikethrough);
         EXPECT_EQ(read, row.read) << (row.key ? row.key : L"(none)") << "=" << (row.stored ? row.stored : L"");
     }
-}
-
-TEST_F(Settings, FontWrittenAsEightKeys) {
-    StdFont font;
-    font.Name = L"Arial";
-    font.Size = SettingsNumber::FromScaled(97500);
-    font.SetBold(true);
-    font.Strikethrough = true;
-    IniWriteFont(store, kFile, L"Font", L"Tip", font);
-    const struct { const wchar_t* key; const wchar_t* value; } rows[] = {
-        {L"TipName", L"Arial"}, {L"TipSize", L"10"}, {L"TipCharset", L"0"}, {L"TipWeight", L"700"},
-        {L"TipBold", L"1"}, {L"TipItalic", L"0"}, {L"TipUnder", L"0"}, {L"TipStrike", L"1"}};
-    for (const auto& row : rows) EXPECT_EQ(files.Stored(kFile, L"Font", row.key), row.value) << row.key;
-    StdFont copy;
-    CopyFont(font, copy);
-    EXPECT_EQ(std::tuple(copy.Name, copy.Size, copy.Weight, copy.Strikethrough),
-              std::tuple(font.Name, font.Size, 700, true));
 }
 
 } // namespace

@@ -37,24 +37,22 @@ struct Start : ::testing::Test {
 
 TEST_F(Start, Scenarios) {
     // What is there before the start, and what the start leads to (before any answer).
+    const char *T = "C:\\Tools", *E = "C:\\Tools\\Morvane3.exe", *O = "C:\\Old\\Morvane3.exe";
     const struct { const wchar_t* commandLine; bool another; const char* stored; const char* run;
                    std::string outcome, mark, location, runAfter; bool startChecked; } rows[] = {
-        {L"", true, "C:\\Tools", "-", "ended", "", "C:\\Tools", "-", false},
-        {L"/HELP", true, "-", "-", "ended", "", "-", "-", false}, {L"/? ", true, "-", "-", "ended", "", "-", "-", false},
-        {L"/help /?", true, "-", "-", "ended", "", "-", "-", false}, {L"/help", true, "-", "-", "dialog", "*", "-", "-", false},
-        {L"/?", true, "C:\\Tools", "-", "dialog", "", "C:\\Tools", "-", false},
+        {L"", true, T, "-", "ended", "", T, "-", false}, {L"/HELP", true, "-", "-", "ended", "", "-", "-", false},
+        {L"/? ", true, "-", "-", "ended", "", "-", "-", false},
+        {L"/help /?", true, "-", "-", "ended", "", "-", "-", false},
+        {L"/help", true, "-", "-", "dialog", "*", "-", "-", false}, {L"/?", true, T, "-", "dialog", "", T, "-", false},
         {L"/?", false, "C:\\Old", "-", "dialog", "*", "C:\\Old", "-", false},
         {L"", false, "-", "-", "dialog", "*", "-", "-", false},
         {L"", false, "C:\\tools", "-", "dialog", "*", "C:\\tools", "-", false},
         {L"", false, "C:\\Tools\\", "-", "dialog", "*", "C:\\Tools\\", "-", false},
-        {L"", false, "C:\\Tools", "-", "accepted", "", "C:\\Tools", "-", false},
-        {L"", false, "C:\\Tools", "C:\\Tools\\Morvane3.exe", "accepted", "", "C:\\Tools", "C:\\Tools\\Morvane3.exe", true},
-        {L"", false, "C:\\Tools", "C:\\Old\\Morvane3.exe", "accepted", "", "C:\\Tools", "C:\\Old\\Morvane3.exe", false}};
+        {L"", false, T, "-", "accepted", "", T, "-", false}, {L"", false, T, E, "accepted", "", T, E, true},
+        {L"", false, T, O, "accepted", "", T, O, false}};
     for (const auto& row : rows) {
-        calls = {};
-        windows = {};
-        process.commandLineText = row.commandLine;
-        process.anotherInstance = row.another;
+        std::tie(calls, windows, process.commandLineText, process.anotherInstance) =
+            std::tuple(FakeRegistry{}, FakeStartupWindows{}, row.commandLine, row.another);
         if (std::string(row.stored) != "-") calls.PutText(32, kLocationKey, L"", row.stored);
         if (std::string(row.run) != "-") calls.PutText(32, kAutostartRunKey, kRunValue, row.run);
         const std::string outcome = Run();
@@ -65,31 +63,26 @@ TEST_F(Start, Scenarios) {
     }
 }
 
-TEST_F(Start, YesAcceptsInOrder) {
+// The registry as it was at the first start (an old location and autostart); "&Yes".
+TEST_F(Start, AcceptanceWritesTheRegistryBeforeTheIndicatorAndSurvivesAFailedWrite) {
     calls.PutText(32, kLocationKey, L"", "C:\\Old");
     calls.PutText(32, kAutostartRunKey, kRunValue, "C:\\Old\\Morvane3.exe");
-    files.values[FakeProfileFiles::Key(L"C:\\Tools\\Morvane3.dat", L"Main", L"Transparent")] = L"1";
-    ASSERT_EQ(Run(), "dialog");
-    EXPECT_EQ(calls.writes, 0) << "nothing is written before Yes";
-    startup.OnYes();
-    EXPECT_EQ(windows.steps, (std::vector<std::string>{"menu", "indicator", "icon", "show", "close"}));
-    EXPECT_EQ(std::tuple(Location(), Run_(), calls.Text(32, kAppPaths, L"Path").value_or("-")),
-              std::tuple(std::string("C:\\Tools"), std::string("C:\\Tools\\Morvane3.exe"), std::string("C:\\Tools")));
-    EXPECT_TRUE(windows.start && windows.transparent);
-}
-
-TEST_F(Start, AcceptanceWritesTheRegistryBeforeTheIndicatorAndSurvivesAFailedWrite) {
+    files.PutValue(L"C:\\Tools\\Morvane3.dat", L"Main", L"Transparent", L"1");
     std::string seenAtIndicator;
-    windows.onIndicator = [&] { seenAtIndicator = Location() + " " + Run_(); };
-    windows.mark = L"*";
+    windows.onIndicator = [&] {
+        seenAtIndicator = Location() + " " + Run_() + " " + calls.Text(32, kAppPaths, L"Path").value_or("");
+    };
+    ASSERT_EQ(Run(), "dialog");
     startup.OnYes();
-    EXPECT_EQ(seenAtIndicator, "C:\\Tools C:\\Tools\\Morvane3.exe");
+    EXPECT_EQ(std::tuple(seenAtIndicator, windows.steps, windows.start, windows.transparent),
+              std::tuple("C:\\Tools C:\\Tools\\Morvane3.exe C:\\Tools",
+                         std::vector<std::string>{"menu", "indicator", "icon", "show", "close"}, true, true));
     calls = {};
     calls.failCreate = true;
-    windows.steps.clear();
+    windows = {};
+    windows.mark = L"*";
     startup.OnYes();
-    EXPECT_FALSE(windows.start);
-    EXPECT_EQ(windows.steps.back(), "close");
+    EXPECT_EQ(std::tuple(windows.start, windows.steps.back()), std::tuple(false, "close"));
 }
 
 } // namespace
