@@ -20,7 +20,7 @@ class TrackedMainWindow final : public TrackedIndicator {
 public:
     explicit TrackedMainWindow(MainWindow& window) : window_(window) {}
 
-    bool IsShown() const override { return window_.Visible() || window_.HiddenByDisplay(); }
+    bool IsShown() const override { return window_.Tracking(); }
     WindowId Id() const override { return reinterpret_cast<WindowId>(window_.hWnd()); }
 
     // Read after any repaint and before placing; PlaceOnTop reuses the
@@ -115,39 +115,43 @@ void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
     POSITION_Left = kept.left;
     POSITION_TOP = kept.top;
     // With every option off and the window opaque, nothing more is read.
-    if (display_.MayHide() || display_.capsMark || appliedAlpha_ != kOpaque) FollowDisplay({nCursorX, nCursorY});
+    if (display_.MayHide() || display_.capsMark || visibility_.MayNotBeOpaque()) FollowDisplay({nCursorX, nCursorY});
 }
 
 void MainWindow::FollowDisplay(ScreenPoint hotSpot) {
-    if (!Visible() && !hiddenByDisplay_) return;
+    if (!visibility_.Tracking()) return;
     const DisplayStep step =
         follower_.Follow(display_, facts_, input_, hotSpot, reinterpret_cast<WindowId>(hWnd()));
     if (step.capsChanged) zPaintCursor();
-    ApplyAlpha(step.alpha);
+    Apply(visibility_.DisplayStep(step.alpha));
 }
 
-// Fully hidden means hidden, not drawn at opacity 0: nothing is drawn or
-// hit-tested, and systems without a compositor hide it too.
-void MainWindow::ApplyAlpha(std::uint8_t alpha) {
-    if (appliedAlpha_ == alpha) return;
-    appliedAlpha_ = alpha;
-    if (alpha == kHidden) {
-        hiddenByDisplay_ = true;
-        Window::SetVisible(false);
+void MainWindow::Apply(VisibilityAction action) {
+    switch (action.change) {
+    case VisibilityChange::None:
+        return;
+    case VisibilityChange::Show:
+    case VisibilityChange::Hide:
+        Window::SetVisible(action.change == VisibilityChange::Show);
+        return;
+    case VisibilityChange::SetAlpha:
+        SetAlpha(action.alpha);
+        return;
+    case VisibilityChange::ShowAtAlpha:
+        SetAlpha(action.alpha);
+        Window::SetVisible(true);
         return;
     }
+}
+
+// Only a layered window has an opacity; without a fade the window is not one.
+void MainWindow::SetAlpha(std::uint8_t alpha) {
     if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
         SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
-    if (hiddenByDisplay_) {
-        hiddenByDisplay_ = false;
-        Window::SetVisible(true);
-    }
 }
 
 void MainWindow::SetVisible(bool visible) {
-    hiddenByDisplay_ = false;
-    if (appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
-    Window::SetVisible(visible);
+    Apply(visible ? visibility_.ProgramShows() : visibility_.ProgramHides());
 }
 
 std::wstring MainWindow::SettingsFile() const {
@@ -164,7 +168,7 @@ void MainWindow::SetDisplayOptions(const DisplayOptions& options) {
     // The next tick derives the text anew and paints it, with or without the
     // room of the Caps Lock mark, and decides whether the indicator shows.
     shown_.nLayout = 0;
-    if (display_.MayHide() || appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
+    visibility_.OptionsChanged(display_.MayHide());
 }
 
 void MainWindow::SetLayered(bool layered) {

@@ -9,6 +9,7 @@
 #include "indicator/display_follower.h"
 #include "indicator/indicator_settings.h"
 #include "indicator/indicator_tracking.h"
+#include "indicator/indicator_visibility.h"
 #include "menu/display_menu.h"
 #include "platform/display_facts.h"
 #include "platform/input_cursor.h"
@@ -63,7 +64,9 @@ public:
     // display option ends, and the next tick decides anew.
     void SetVisible(bool visible);
     // Hidden for now by a display option, though still tracking.
-    bool HiddenByDisplay() const { return hiddenByDisplay_; }
+    bool HiddenByDisplay() const { return visibility_.HiddenByDisplay(); }
+    // Shown by the program, though perhaps hidden for now by a display option.
+    bool Tracking() const { return visibility_.Tracking(); }
 
     // The display options: read at Load, changed by the "&Display" items.
     std::wstring SettingsFile() const override;
@@ -93,7 +96,8 @@ private:
     void LangTick();
     void PaintOn(DrawingSurface& surface, HWND window) const;
     void FollowDisplay(ScreenPoint hotSpot);
-    void ApplyAlpha(std::uint8_t alpha);
+    void Apply(VisibilityAction action);
+    void SetAlpha(std::uint8_t alpha);
     void SetLayered(bool layered);
 
     const SettingsStore& store_;
@@ -106,10 +110,7 @@ private:
     std::wstring text_;    // what is painted: sLangCode, or its label or country form
     DisplayOptions display_;
     DisplayFollower follower_;
-    // The opacity last given to the window; kUnapplied until the next tick decides.
-    static constexpr int kUnapplied = -1;
-    int appliedAlpha_ = kOpaque;
-    bool hiddenByDisplay_ = false;
+    IndicatorVisibility visibility_;
     DrawingSurface surface_{ScreenTwipsPerPixel()};
 };
 
