@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/screen_metrics.h"
 
 namespace morvane::win32 {
 
@@ -24,8 +24,7 @@ void PrepareDialog(HWND dialog, const std::wstring* title) {
     GetWindowRect(dialog, &outer);
     const std::int32_t width = outer.right - outer.left;
     const std::int32_t height = outer.bottom - outer.top;
-    const DialogOrigin origin =
-        CentredDialogOrigin(ScreenWidth(), ScreenHeight(), TwipsPerPixelX(), TwipsPerPixelY(), width, height);
+    const DialogOrigin origin = CentredOrigin(PrimaryMonitor().area, width, height, HalfPixel::TowardZero);
     MoveWindow(dialog, origin.left, origin.top, width, height, TRUE);
 }
 
