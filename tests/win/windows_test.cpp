@@ -144,8 +144,8 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const Win32InputCursor input;
     const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
     EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
-                         input.AppCoreWindowOf(id(frame))),
-              std::tuple(id(frame), id(frame), id(edit), kNoWindow));
+                         input.InputHostOf(id(frame))),
+              std::tuple(id(frame), id(frame), id(edit), InputHost{}));
     DestroyWindow(frame);
 }
 
@@ -179,7 +179,7 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
-    DisplayCommands display{store, fwMain};
+    DisplayCommands display{store, fwMain, true};
     fwMenu.SetDisplayCommands(&display);
     for (const DisplayItem item : {DisplayItem::AfterChange, DisplayItem::Country})
         SendMessageW(fwMenu.hWnd(), WM_COMMAND, kDisplayItems[std::size_t(item)].commandId, 0);
@@ -192,7 +192,7 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
         captions += Caption(submenu, UINT(i)) + L"|";
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
-    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|Show &Country|Caps &Lock Mark|"
+    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|Show C&ountry|Caps &Lock Mark|"
                         L"Hide from &Screenshots|");
     EXPECT_EQ(marks, L"--o|-x--");
     EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"Show"), L"2");

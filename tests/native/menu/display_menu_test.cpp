@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
+
 #include "doubles/fake_system.h"
 
 namespace morvane {
@@ -24,7 +27,7 @@ struct DisplayMenuTest : ::testing::Test, DisplayTarget {
     FakeProfileFiles files;
     SettingsStore store{files};
     std::optional<DisplayOptions> given;
-    DisplayCommands commands{store, *this};
+    DisplayCommands commands{store, *this, true};
 };
 
 TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
@@ -47,9 +50,33 @@ TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
         EXPECT_EQ(std::tuple(files.Stored(kFile, L"Main", row.key), files.writes - writes), std::tuple(row.value, row.writes))
             << row.key << "=" << row.value;
         EXPECT_EQ(*given, ReadDisplayOptions(store, kFile)) << row.key;
-        EXPECT_EQ(*marks, DisplayMarks(*given)) << row.key;
+        EXPECT_EQ(*marks, DisplayMarks(*given, true)) << row.key;
     }
     EXPECT_FALSE(commands.Choose(0) || commands.Choose(106)) << "not the submenu's items";
+}
+
+TEST_F(DisplayMenuTest, HideFromScreenshotsIsGreyedAndUncheckedBeforeWindows10Version2004) {
+    files.PutValue(kFile, L"Main", L"NoCapture", L"1");
+    const std::uint16_t id = Id(DisplayItem::NoCapture);
+    const struct { std::uint32_t build; bool checked, greyed; } rows[] = {
+        {17763, false, true}, {19040, false, true}, {19041, true, false}, {22631, true, false}};
+    for (const auto& row : rows) {
+        const MarkChanges marks = DisplayCommands(store, *this, CaptureExclusionWorks(row.build)).Marks();
+        const auto has = [&](MarkChange mark) { return std::find(marks.begin(), marks.end(), mark) != marks.end(); };
+        EXPECT_EQ(std::tuple(has({id, ItemMark::Checked, true}), has({id, ItemMark::Enabled, false})),
+                  std::tuple(row.checked, row.greyed)) << row.build;
+    }
+}
+
+TEST(DisplayMenu, AccessKeysAreDistinct) {
+    std::wstring keys;
+    for (const auto& design : kDisplayItems) {
+        const std::size_t amp = design.caption.find(L'&');
+        if (amp == std::wstring_view::npos) continue;
+        const wchar_t key = static_cast<wchar_t>(std::towlower(design.caption[amp + 1]));
+        EXPECT_EQ(keys.find(key), std::wstring::npos) << "a second item takes " << char(key);
+        keys += key;
+    }
 }
 
 } // namespace
