@@ -5,6 +5,15 @@
 
 namespace morvane {
 
+namespace {
+
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
+    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
+           window.bottom >= monitor.bottom;
+}
+
+} // namespace
+
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment) {
     if (options.fullScreen && moment.fullScreen) return kHidden;
     switch (options.show) {
@@ -18,11 +27,6 @@ std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& mo
     if (intoFade >= kFadeMs) return kHidden;
     const std::uint32_t stepsLeft = kFadeSteps - 1 - intoFade * kFadeSteps / kFadeMs;
     return static_cast<std::uint8_t>(kOpaque * stepsLeft / kFadeSteps);
-}
-
-bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
-    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
-           window.bottom >= monitor.bottom;
 }
 
 bool IsShellWindowClass(std::wstring_view className) {

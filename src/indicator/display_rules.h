@@ -30,9 +30,6 @@ struct DisplayMoment {
 // the show time, then kFadeSteps steps down to hidden over kFadeMs.
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment);
 
-// True when the window's rectangle covers the whole monitor rectangle.
-bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);
-
 // The desktop ("Progman", "WorkerW" behind the icons and slideshows) and the
 // shell's own overlays (Alt+Tab, Task View, snap layouts, Start), which cover
 // their monitor for a while without being a full-screen program.

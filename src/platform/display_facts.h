@@ -61,8 +61,9 @@ public:
     // The system's build number (19041 for Windows 10 version 2004).
     virtual std::uint32_t WindowsBuild() const = 0;
     // Keeps the window out of screen capture (on) or lets capture see it
-    // again (off). False, with nothing changed, where the system cannot,
-    // which includes every build before kCaptureExclusionBuild.
+    // again (off). False, with nothing changed, where the system cannot.
+    // Only for CaptureExclusionWorks(WindowsBuild()): earlier systems accept
+    // it and paint the window black in captures.
     virtual bool ExcludeFromCapture(WindowId window, bool on) const = 0;
 };
 

@@ -131,6 +131,11 @@ TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     hidden.SetDisplayOptions({});
     EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
     hidden.Unload();
+    facts.build = 18363;  // Windows 10 version 1909
+    facts.excludedFromCapture.clear();
+    hidden.Load();
+    EXPECT_TRUE(facts.excludedFromCapture.empty()) << "left alone before build 19041";
+    hidden.Unload();
 }
 
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.

@@ -92,7 +92,6 @@ std::uint32_t Win32DisplayFacts::NowMs() const {
 }
 
 bool Win32DisplayFacts::ExcludeFromCapture(WindowId window, bool on) const {
-    if (!CaptureExclusionWorks(build_)) return false;
     const SetAffinityFunction setAffinity = SetAffinity();
     return setAffinity != nullptr && setAffinity(AsHwnd(window), on ? kExcludeFromCapture : kCaptureAllowed);
 }

@@ -9,6 +9,9 @@
 //   probe children <window>      the controls inside a window
 //   probe hold                   keeps Wine's desktop up until ended
 //   probe move <window> <x> <y> <width> <height>
+//   probe maximise <window>      maximises it and brings it to the front
+//   probe cover                  a window without a caption over the whole
+//                                screen, in front, until ended
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
 //                                DPI, red on white) and writes its cell's
@@ -131,7 +134,7 @@ int ReportWindows(const std::wstring& prefix) {
         const RECT r = RectOf(hwnd);
         Record(L"window").Field(L"hwnd", Hex(hwnd)).Field(L"pid", pid).Field(L"class", ClassOf(hwnd))
             .Flag(L"visible", IsWindowVisible(hwnd)).Flag(L"topmost", GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
-            .Flag(L"foreground", hwnd == GetForegroundWindow()).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
+            .Flag(L"foreground", hwnd == GetForegroundWindow()).Flag(L"maximised", IsZoomed(hwnd)).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
             .Field(L"client", RectText(ClientOf(hwnd)))
             .Field(L"exe", ExecutableOf(pid)).Field(L"title", TitleOf(hwnd));
         ++count;
@@ -153,8 +156,10 @@ int ReportChildren(HWND top) {
 // Stays attached to Wine's desktop until ended: when the last program of a
 // Wine session ends, its desktop ends too and leaves the X pointer of a
 // server without a window manager stuck at the screen centre.
-int Hold() {
-    if (!CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) return 2;
+int Hold(const wchar_t* title = L"probe hold", DWORD style = WS_POPUP, int width = 0, int height = 0) {
+    const HWND window = CreateWindowExW(0, L"STATIC", title, style, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+    if (!window) return 2;
+    if (style & WS_VISIBLE) SetForegroundWindow(window);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;
@@ -194,12 +199,18 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
     if (command == L"hold" && n == 1) return Hold();
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
+    if (command == L"cover" && n == 1)
+        return Hold(L"probe cover", WS_POPUP | WS_VISIBLE, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    if (command == L"maximise" && n == 2) {
+        const HWND hwnd = Named(args[1]);
+        return hwnd && (ShowWindow(hwnd, SW_MAXIMIZE), SetForegroundWindow(hwnd)) ? 0 : 2;
+    }
     if (command == L"move" && n == 6) {
         const HWND hwnd = Named(args[1]);
         return hwnd && SetWindowPos(hwnd, nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
     }
-    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold | "
-                                     L"move <window> <x> <y> <w> <h> | text <text> <file>");
+    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold | move <window> <x> <y> <w> <h> | "
+                                     L"maximise <window> | cover | text <text> <file>");
     return 1;
 }
 
