@@ -41,19 +41,23 @@ public:
 struct LanguageShown {
     std::wstring sLangCode;      // upper case; empty until the first layout is seen
     KeyboardLayout nLayout = 0;  // the layout handle last seen, compared as a whole
-    // The top-level window last under the cursor and its app core window, so
-    // that its class is looked at only when the cursor reaches another one.
+    // The top-level window last under the cursor and the window of the thread
+    // that reads its keys, so that its class is looked at only when the cursor
+    // reaches another one, or while an app frame's core window has not come.
     WindowId root = kNoWindow;
-    WindowId coreWindow = kNoWindow;
+    InputHost host;
 };
 
 // zMoveCursor for the hot spot at hotSpot, in this order: nothing at all while
 // the indicator is hidden; unless the cursor is over the indicator itself,
 // the layout the user types with there (LayoutSourceWindow), and on a new
 // layout handle the code is derived and the indicator repainted; then the
-// offset is settled and the indicator placed. Returns the offset to keep from now on (in memory only).
-// A tick that finds the layout unchanged reads no language and allocates nothing.
+// offset is settled and the indicator placed, kept inside keepInside (the
+// monitor under the hot spot) when given. Returns the offset to keep from now
+// on (in memory only). A tick that finds the layout unchanged reads no
+// language and allocates nothing.
 IndicatorOffset MoveIndicator(ScreenPoint hotSpot, IndicatorOffset stored, CursorSize cursor, LanguageShown& shown,
-                              const InputCursor& input, TrackedIndicator& indicator);
+                              const InputCursor& input, TrackedIndicator& indicator,
+                              const ScreenRect* keepInside = nullptr);
 
 } // namespace morvane

@@ -159,20 +159,26 @@ private:
     RegistryKey next_ = 1;
 };
 
-// Latin-1 with the trademark sign at 0x99, as in Windows-1252; anything else is '?'.
+// Latin-1 with the trademark sign at 0x99, as in Windows-1252; anything else is '?'. Double-byte, as on
+// Japanese or Chinese systems: beyond ASCII a character is a lead byte 0x81 and the low byte of U+4Exx.
 class FakeAnsiCodePage : public AnsiCodePage {
 public:
+    bool doubleByte = false;
     std::wstring Decode(std::string_view bytes) const override {
         std::wstring text;
-        for (const char b : bytes) {
-            const auto byte = static_cast<unsigned char>(b);
-            text += byte == 0x99 ? L'\u2122' : static_cast<wchar_t>(byte);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if (doubleByte && byte == 0x81 && i + 1 < bytes.size()) text += static_cast<wchar_t>(0x4E00 | std::uint8_t(bytes[++i]));
+            else text += byte == 0x99 && !doubleByte ? L'\u2122' : static_cast<wchar_t>(byte);
         }
         return text;
     }
     std::string Encode(std::wstring_view text) const override {
         std::string bytes;
-        for (const wchar_t c : text) bytes += c == L'\u2122' ? '\x99' : c <= 0xFF ? static_cast<char>(c) : '?';
+        for (const wchar_t c : text) {
+            if (doubleByte && c >= 0x80) bytes += {'\x81', static_cast<char>(c & 0xFF)};
+            else bytes += c == L'\u2122' ? '\x99' : c <= 0xFF ? static_cast<char>(c) : '?';
+        }
         return bytes;
     }
 };

@@ -12,30 +12,12 @@
 
 namespace morvane {
 
-// The colour dialog answers at once, OK with pickedColour, and keeps what it
-// was opened with; the font dialog is cancelled (the font's way to the dialog
-// and back is the pickers' rule and an end-to-end journey).
-class FakeDialogs : public CommonDialogs {
-public:
-    bool PickColour(WindowId by, std::uint32_t& colour, std::array<std::int32_t, 16>& custom,
-                    const std::wstring& caption) override {
-        std::tie(owner, title, openedColour) = std::tuple(by, caption, colour);
-        openedCustom = custom;
-        custom[0] = editedCustom0;
-        if (colourOk) colour = pickedColour;
-        return colourOk;
-    }
+// Common dialogs that are cancelled at once.
+struct FakeDialogs : CommonDialogs {
+    bool PickColour(WindowId, std::uint32_t&, std::array<std::int32_t, 16>&, const std::wstring&) override { return false; }
     FontDialogResult PickFont(WindowId, FontDescription&, std::uint32_t&, const std::wstring&) override {
         return FontDialogResult::Cancelled;
     }
-    bool colourOk = true;
-    std::uint32_t pickedColour = 0;
-    std::int32_t editedCustom0 = 0;  // what the user leaves in the first custom colour
-
-    WindowId owner = 0;
-    std::wstring title;
-    std::uint32_t openedColour = 0;
-    std::array<std::int32_t, 16> openedCustom{};
 };
 
 struct FakeIndicator : CommandIndicator {

@@ -13,6 +13,7 @@ E2E_BIN="${E2E_BIN:-$E2E_ROOT/build/win64}"   # where Morvane3.exe and probe.exe
 E2E_RESULTS="$E2E_OUT/results.txt"
 E2E_OVER="420 300"   # a point over notepad, where the gesture is made
 source "$E2E_ROOT/scripts/wine-env.sh"   # WINE, the virtual X server and the prefix's set-up
+E2E_WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver64)"
 
 # The registry entries the program writes (HKEY_CURRENT_USER).
 E2E_LOCATION_KEY='SOFTWARE\Zantor Ltd\Morvane3'
@@ -59,7 +60,7 @@ e2e_prepare_prefix() {
     (cd "$shared" && tar --warning=no-file-changed --exclude=./wineserver -cf - .) | (cd "$WINEPREFIX" && tar -xf -)
   fi
   wine_prepare_prefix
-  "$(command -v wineserver || echo /usr/lib/wine/wineserver64)" -p
+  "$E2E_WINESERVER" -p
   # A crash must end the program, not wait in a dialog.
   "$WINE" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   # Keeps Wine's desktop (and the X pointer with it) up between programs.
@@ -107,10 +108,11 @@ e2e_start_over_notepad() {
 }
 e2e_notepad_under() {
   e2e_start_other "$@" -- notepad.exe
-  e2e_check "notepad runs" e2e_wait_until 20 eval "probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'" || return 1
+  e2e_check "notepad runs" e2e_wait_until 20 e2e_notepad_visible || return 1
   e2e_wait_until 10 e2e_notepad_moved   # it may still place itself after showing
   xdotool mousemove $E2E_OVER click 1
 }
+e2e_notepad_visible() { probe windows Notepad | grep -qP '\tclass=Notepad\tvisible=1\t'; }
 e2e_notepad_moved() { probe move Notepad 100 100 800 500 && probe windows Notepad | grep -qP '\tclass=Notepad\t.*\trect=100,100,900,600\t'; }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 e2e_app_windows() { probe windows | grep -F "	exe=$APP_WIN_EXE	"; }

@@ -53,13 +53,12 @@ struct Windows : ::testing::Test {
 };
 
 TEST_F(Windows, IndicatorNeverTakesTheFocus) {
-    const HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
-                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND front = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100, nullptr,
+                                       nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
     fwMain.SetVisible(true);
     SetWindowPos(fwMain.hWnd(), HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    // A real click, which goes through the activation a click on a window brings.
-    SetCursorPos(45, 45);
+    SetCursorPos(45, 45);  // a real click, which goes through the activation a click on a window brings
     INPUT click[2] = {{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
                       {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
     static HWND released = nullptr;  // the window the button came up over, as the thread read it
@@ -139,23 +138,10 @@ TEST_F(Windows, CapsLockMarkComesAndGoesWithCapsLockAndTheSizeStays) {
     };
     const COLORREF W = 0xFFFFFF, R = 0x0000FF;
     const std::vector<COLORREF> off = bar(false, 1000);
-    EXPECT_EQ(bar(true, 1100), (std::vector<COLORREF>{off[0], off[1], W, R, R, R, R, W, W})) << "Caps Lock on: the bar";
-    EXPECT_EQ(bar(false, 1200), off) << "Caps Lock off: the room stays, empty";
-    EXPECT_EQ(std::vector(off.begin() + 2, off.end()), std::vector<COLORREF>(7, W));
+    EXPECT_EQ(std::vector(off.begin() + 2, off.end()), std::vector<COLORREF>(7, W)) << "Caps Lock off: the room, empty";
+    EXPECT_EQ(bar(true, 1100), (std::vector<COLORREF>{off[0], off[1], W, R, R, R, R, W, W})) << "on: the bar, the size kept";
+    EXPECT_EQ(bar(false, 1200), off) << "off again";
     marked.Unload();
-}
-
-// The window asks its display facts (Wine keeps no display affinity to read back).
-TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
-    files.PutValue(fwMain.Tag(), L"Main", L"NoCapture", L"1");
-    FakeDisplayFacts facts;
-    MainWindow hidden{store, process, input, facts};
-    hidden.Load();
-    const auto id = reinterpret_cast<WindowId>(hidden.hWnd());
-    EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, true}}));
-    hidden.SetDisplayOptions({});
-    EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
-    hidden.Unload();
 }
 
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
@@ -169,8 +155,8 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const Win32InputCursor input;
     const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
     EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
-                         input.AppCoreWindowOf(id(frame))),
-              std::tuple(id(frame), id(frame), id(edit), kNoWindow));
+                         input.InputHostOf(id(frame))),
+              std::tuple(id(frame), id(frame), id(edit), InputHost{}));
     DestroyWindow(frame);
 }
 
@@ -209,14 +195,12 @@ TEST_F(Windows, PositionDialogDragsWithAnyButtonUntilTheCaptureGoes) {
     moveBy(-50, -60);
     MSG escape{sample, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_TRUE(dialog.PreTranslateMessage(escape));
-    EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_EQ(std::tuple(fwMain.POSITION_Left, fwMain.POSITION_TOP, fwMain.Visible()), std::tuple(0, 0, true))
-        << "Escape hands nothing over and the indicator returns";
-    EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"ShiftX"), L"0");
+    EXPECT_EQ(std::tuple(dialog.IsLoaded(), fwMain.POSITION_Left, fwMain.Visible(), files.Stored(fwMain.Tag(), L"Main", L"ShiftX")),
+              std::tuple(false, 0, true, L"0")) << "Escape hands nothing over, and the indicator stores its own and returns";
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
-    DisplayCommands display{store, fwMain};
+    DisplayCommands display{store, fwMain, true};
     fwMenu.SetDisplayCommands(&display);
     for (const DisplayItem item : {DisplayItem::AfterChange, DisplayItem::Country})
         SendMessageW(fwMenu.hWnd(), WM_COMMAND, kDisplayItems[std::size_t(item)].commandId, 0);
@@ -229,10 +213,9 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
         captions += Caption(submenu, UINT(i)) + L"|";
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
-    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|Show &Country|Caps &Lock Mark|"
-                        L"Hide from &Screenshots|");
-    EXPECT_EQ(marks, L"--o|-x--");
-    EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"Show"), L"2");
+    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
+                        L"Show C&ountry|Caps &Lock Mark|Hide from &Screenshots|");
+    EXPECT_EQ(marks, L"--o|--x--");
     fwMenu.SetDisplayCommands(nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/twips.h"
+#include "platform/win32/controls.h"
 #include "platform/win32/screen_metrics.h"
 #include "platform/win32/timer.h"
 
@@ -33,6 +34,32 @@ bool EnsureClassRegistered(const WindowDesign& design, WNDPROC procedure) {
 
 bool IsChild(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// Windows 10 version 1607 and later; before it every monitor has the
+// system's scale and no window changes its scale.
+using AdjustForDpi = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
+AdjustForDpi* AdjustWindowRectForDpi() {
+    static const auto function = reinterpret_cast<AdjustForDpi*>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    return function;
+}
+
+// Moved to a monitor of another scale (WM_DPICHANGED): the window goes where
+// the system suggests, with its frame at the new scale round the client
+// area it has, so nothing inside is cut.
+void FollowScale(HWND window, UINT dpi, const RECT& suggested) {
+    RECT outer{};
+    GetClientRect(window, &outer);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    if (AdjustForDpi* adjust = AdjustWindowRectForDpi()) {
+        adjust(&outer, style, FALSE, exStyle, dpi);
+    } else {
+        AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -78,13 +105,27 @@ void Window::Destroyed() {
     for (Timer* timer : timers_) timer->OwnerUnloaded();
 }
 
+bool Window::IsProgramWindow(HWND window) {
+    return GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&Window::Procedure);
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+            control->Notified(HIWORD(wParam));
+            return 0;
+        }
+    }
     if (message == WM_TIMER) {
         const auto timer = std::find_if(timers_.begin(), timers_.end(), [&](Timer* t) { return t->Id() == wParam; });
         if (timer != timers_.end()) {
             (*timer)->Tick();
             return 0;
         }
+    }
+    if (message == WM_DPICHANGED) {
+        FollowScale(hwnd_, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -7,10 +7,12 @@
 //                                prefix (default "Morvane3") and all other
 //                                top-level windows of their processes
 //   probe children <window>      the controls inside a window
-//   probe hold                   keeps Wine's desktop up until ended
+//   probe hold [<l> <t> <r> <b>] keeps Wine's desktop up until ended; with a
+//                                rectangle, a caption-less window over it in front
 //   probe move <window> <x> <y> <width> <height>
 //   probe close <window>         what the close box does
 //   probe reg <key> [<name>]     the text of a string value under HKEY_CURRENT_USER
+//   probe maximise <window>      maximises it and brings it to the front
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
 //                                DPI, red on white), writes its cell's pixels
@@ -102,7 +104,8 @@ int ReportWindows(const std::wstring& prefix) {
         const RECT r = RectOf(hwnd, false);
         Print(L"window" + Field(L"hwnd", INT_PTR(hwnd)) + Field(L"pid", pid) + Field(L"class", ClassOf(hwnd)) +
               Field(L"visible", IsWindowVisible(hwnd)) + Field(L"topmost", (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) +
-              Field(L"foreground", hwnd == GetForegroundWindow()) + Field(L"rect", Corners(r)) +
+              Field(L"foreground", hwnd == GetForegroundWindow()) +
+              Field(L"maximised", IsZoomed(hwnd)) + Field(L"rect", Corners(r)) +
               Field(L"size", std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top)) +
               Field(L"client", Corners(RectOf(hwnd, true))) + Field(L"exe", ExecutableOf(pid)) + Field(L"title", TextOf(hwnd, false)));
         ++count;
@@ -120,9 +123,14 @@ int ReportChildren(HWND top) {
 
 // Stays attached to Wine's desktop until ended: when the last program of a
 // Wine session ends, its desktop ends too and leaves the X pointer of a
-// server without a window manager stuck at the screen centre.
-int Hold() {
-    if (!CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) return 2;
+// server without a window manager stuck at the screen centre. With a
+// rectangle, a caption-less window over it in front: a full-screen program.
+int Hold(RECT r = {}) {
+    const DWORD shown = r.right > r.left ? WS_VISIBLE : 0;
+    const HWND hwnd = CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP | shown, r.left, r.top, r.right - r.left,
+                                      r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    if (!hwnd) return 2;
+    if (shown) SetForegroundWindow(hwnd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;
@@ -160,6 +168,7 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"windows" && n <= 2) return ReportWindows(n == 2 ? args[1] : L"Morvane3");
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
     if (command == L"hold" && n == 1) return Hold();
+    if (command == L"hold" && n == 5) return Hold({number(1), number(2), number(3), number(4)});
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
     if (command == L"reg" && (n == 2 || n == 3)) {
         wchar_t data[4096] = {};
@@ -171,7 +180,12 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"close" && n == 2) return Named(args[1]) && PostMessageW(Named(args[1]), WM_CLOSE, 0, 0) ? 0 : 2;
     if (command == L"move" && n == 6)
         return SetWindowPos(Named(args[1]), nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
-    return Print(L"usage: probe windows [prefix] | children <w> | hold | move <w> <x> <y> <cx> <cy> | close <w> | reg <key> [<name>] | text <t> <file>"), 1;
+    if (command == L"maximise" && n == 2) {
+        const HWND hwnd = Named(args[1]);
+        return hwnd && (ShowWindow(hwnd, SW_MAXIMIZE), SetForegroundWindow(hwnd)) ? 0 : 2;
+    }
+    return Print(L"usage: probe windows [prefix] | children <w> | hold [<l> <t> <r> <b>] | move <w> <x> <y> <cx> <cy> | "
+                 L"maximise <w> | close <w> | reg <key> [<name>] | text <t> <file>"), 1;
 }
 
 } // namespace

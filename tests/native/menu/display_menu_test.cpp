@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "doubles/fake_system.h"
+#include "platform/display_facts.h"
 
 namespace morvane {
 namespace {
@@ -15,42 +18,53 @@ std::string Text(const MarkChanges& marks) {
     for (const MarkChange& mark : marks) text += std::to_string(mark.commandId) + (mark.on ? "x " : "- ");
     return text;
 }
-// Options as "show seconds flags", flags in menu order.
+// Options as "show seconds flags", the flags in menu order.
 std::string Text(const DisplayOptions& o) {
     return std::to_string(static_cast<int>(o.show)) + " " + std::to_string(o.showSeconds) + " " +
-           std::string{"01"[o.fullScreen], "01"[o.country], "01"[o.capsMark], "01"[o.noCapture]};
+           std::string{"01"[o.fullScreen], "01"[o.keepInside], "01"[o.country], "01"[o.capsMark], "01"[o.noCapture]};
 }
 
 struct DisplayMenuTest : ::testing::Test, DisplayTarget {
     std::wstring SettingsFile() const override { return kFile; }
     void SetDisplayOptions(const DisplayOptions& options) override { given = Text(options); }
+    static std::uint16_t Id(DisplayItem item) { return kDisplayItems[std::size_t(item)].commandId; }
     FakeProfileFiles files;
     SettingsStore store{files};
     std::string given;
-    DisplayCommands commands{store, *this};
+    DisplayCommands commands{store, *this, true};
 };
 
 TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
     files.PutValue(kFile, L"Main", L"ShowSeconds", L"5");
     // Each row one choice, from the row before: the key written, the writes, the options handed on, the marks.
-    const struct { unsigned id; std::wstring key, value; int writes; std::string options, marks; } rows[] = {
-        {301, L"Show", L"1", 1, "1 5 0000", "300- 301x 302- 304- 305- 306- 307- "},
-        {301, L"Show", L"1", 0, "1 5 0000", "300- 301x 302- 304- 305- 306- 307- "},
-        {302, L"Show", L"2", 1, "2 5 0000", "300- 301- 302x 304- 305- 306- 307- "},
-        {300, L"Show", L"0", 1, "0 5 0000", "300x 301- 302- 304- 305- 306- 307- "},
-        {304, L"FullScreen", L"1", 1, "0 5 1000", "300x 301- 302- 304x 305- 306- 307- "},
-        {305, L"Country", L"1", 1, "0 5 1100", "300x 301- 302- 304x 305x 306- 307- "},
-        {306, L"CapsMark", L"1", 1, "0 5 1110", "300x 301- 302- 304x 305x 306x 307- "},
-        {307, L"NoCapture", L"1", 1, "0 5 1111", "300x 301- 302- 304x 305x 306x 307x "},
-        {305, L"Country", L"0", 1, "0 5 1011", "300x 301- 302- 304x 305- 306x 307x "}};
+    using enum DisplayItem;
+    const struct { DisplayItem item; std::wstring key, value; int writes; std::string options, marks; } rows[] = {
+        {OverText, L"Show", L"1", 1, "1 5 00000", "300- 301x 302- 304- 308- 305- 306- 307- "},
+        {OverText, L"Show", L"1", 0, "1 5 00000", "300- 301x 302- 304- 308- 305- 306- 307- "},
+        {AfterChange, L"Show", L"2", 1, "2 5 00000", "300- 301- 302x 304- 308- 305- 306- 307- "},
+        {Always, L"Show", L"0", 1, "0 5 00000", "300x 301- 302- 304- 308- 305- 306- 307- "},
+        {FullScreen, L"FullScreen", L"1", 1, "0 5 10000", "300x 301- 302- 304x 308- 305- 306- 307- "},
+        {KeepInside, L"KeepInside", L"1", 1, "0 5 11000", "300x 301- 302- 304x 308x 305- 306- 307- "},
+        {Country, L"Country", L"1", 1, "0 5 11100", "300x 301- 302- 304x 308x 305x 306- 307- "},
+        {CapsMark, L"CapsMark", L"1", 1, "0 5 11110", "300x 301- 302- 304x 308x 305x 306x 307- "},
+        {NoCapture, L"NoCapture", L"1", 1, "0 5 11111", "300x 301- 302- 304x 308x 305x 306x 307x "},
+        {Country, L"Country", L"0", 1, "0 5 11011", "300x 301- 302- 304x 308x 305- 306x 307x "}};
     for (const auto& row : rows) {
         const int writes = files.writes;
-        const auto marks = commands.Choose(row.id);
-        ASSERT_TRUE(marks) << row.id;
-        EXPECT_EQ(std::tuple(files.Stored(kFile, L"Main", row.key), files.writes - writes, given, Text(*marks)),
-                  std::tuple(row.value, row.writes, row.options, row.marks)) << row.id;
+        const MarkChanges marks = commands.Choose(row.item);
+        EXPECT_EQ(std::tuple(files.Stored(kFile, L"Main", row.key), files.writes - writes, given, Text(marks)),
+                  std::tuple(row.value, row.writes, row.options, row.marks)) << row.key << "=" << row.value;
     }
-    EXPECT_FALSE(commands.Choose(0) || commands.Choose(106) || commands.Choose(303)) << "not the submenu's items";
+}
+
+TEST_F(DisplayMenuTest, HideFromScreenshotsIsGreyedAndUncheckedBeforeWindows10Version2004) {
+    files.PutValue(kFile, L"Main", L"NoCapture", L"1");
+    const std::uint16_t id = Id(DisplayItem::NoCapture);
+    for (const auto& [build, usable] : {std::pair{17763u, false}, {19040u, false}, {19041u, true}, {22631u, true}}) {
+        const MarkChanges marks = DisplayCommands(store, *this, CaptureExclusionWorks(build)).Marks();
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Checked, usable}) +
+                  std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Enabled, false}), usable ? 1 : 2) << build;
+    }
 }
 
 } // namespace

@@ -11,22 +11,6 @@ std::string FieldText(const std::array<std::uint8_t, 32>& field) {
     return std::string(field.begin(), std::find(field.begin(), field.end(), std::uint8_t{0}));
 }
 
-// A double-byte code page, as Japanese or Chinese systems have: beyond ASCII each character takes a lead byte
-// 0x81 and its low byte.
-struct DoubleByteCodePage : AnsiCodePage {
-    std::wstring Decode(std::string_view bytes) const override {
-        std::wstring text;
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            text += bytes[i] == '\x81' && i + 1 < bytes.size() ? wchar_t(0x4E00 | std::uint8_t(bytes[++i])) : wchar_t(bytes[i]);
-        return text;
-    }
-    std::string Encode(std::wstring_view text) const override {
-        std::string bytes;
-        for (const wchar_t c : text) bytes += c < 0x80 ? std::string(1, char(c)) : std::string{'\x81', char(c & 0xFF)};
-        return bytes;
-    }
-};
-
 std::string Repeat(const std::string& text, int times) {
     std::string repeated;
     while (times-- > 0) repeated += text;
@@ -35,9 +19,10 @@ std::string Repeat(const std::string& text, int times) {
 
 TEST(Pickers, FaceName) {
     const FakeAnsiCodePage ansi;
-    const DoubleByteCodePage doubleByte;
+    FakeAnsiCodePage doubleByte;
+    doubleByte.doubleByte = true;
     // 31 bytes of room: "ab" and 14 characters of two bytes fill 30; the 15th is left out whole.
-    const struct { const AnsiCodePage& ansi; std::wstring name; std::string field; } rows[] = {
+    const struct { const FakeAnsiCodePage& ansi; std::wstring name; std::string field; } rows[] = {
         {ansi, L"Caf\u00E9 \u4E2D", "Caf\xE9 ?"}, {ansi, std::wstring(31, L'x'), std::string(31, 'x')},
         {ansi, std::wstring(40, L'y'), std::string(31, 'y')},
         {doubleByte, L"ab" + std::wstring(16, L'\u4E2D'), "ab" + Repeat("\x81\x2D", 14)}};

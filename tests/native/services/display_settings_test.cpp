@@ -2,39 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/fake_system.h"
-
 namespace morvane {
 namespace {
 
-TEST(DisplaySettingsTest, StoredValuesReadAsOptionsBadOnesAsDefaults) {
-    // Stored "key=value" pairs; the options read: show mode, seconds, and the four flags in menu order.
-    const struct { std::vector<std::pair<std::wstring, std::wstring>> stored; int show, seconds; std::string flags; } rows[] = {
-        {{}, 0, 2, "0000"}, {{{L"Show", L"1"}}, 1, 2, "0000"}, {{{L"Show", L"2"}}, 2, 2, "0000"},
-        {{{L"Show", L"3"}}, 0, 2, "0000"}, {{{L"Show", L"1.5"}}, 0, 2, "0000"}, {{{L"ShowSeconds", L"0"}}, 0, 1, "0000"},
-        {{{L"ShowSeconds", L"99"}}, 0, 60, "0000"}, {{{L"ShowSeconds", L"7"}}, 0, 7, "0000"},
-        {{{L"FullScreen", L"1"}, {L"Country", L"1"}, {L"CapsMark", L"1"}, {L"NoCapture", L"1"}}, 0, 2, "1111"},
-        {{{L"FullScreen", L"1"}, {L"Country", L"yes"}, {L"CapsMark", L"-1"}, {L"NoCapture", L"2"}}, 0, 2, "1000"}};
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        FakeProfileFiles files;
-        for (const auto& [key, value] : rows[i].stored) files.PutValue(L"m.dat", L"Main", key, value);
-        const DisplayOptions o = ReadDisplayOptions(SettingsStore{files}, L"m.dat");
-        const std::string flags{"01"[o.fullScreen], "01"[o.country], "01"[o.capsMark], "01"[o.noCapture]};
-        EXPECT_EQ(std::tuple(static_cast<int>(o.show), o.showSeconds, flags, files.writes),
-                  std::tuple(rows[i].show, rows[i].seconds, rows[i].flags, 0)) << "row " << i;
-    }
-}
-
+// Whether any option may hide the indicator: only a show mode other than Always, or Hide Over Full Screen.
 TEST(DisplaySettingsTest, OnlyAShowModeOtherThanAlwaysOrHideOverFullScreenMayHide) {
-    using enum ShowMode;
-    const struct { ShowMode show; bool fullScreen, country, capsMark, noCapture, mayHide; } rows[] = {
-        {Always, false, false, false, false, false}, {Always, false, true, true, true, false},
-        {Always, true, false, false, false, true}, {OverText, false, false, false, false, true},
-        {AfterChange, false, false, false, false, true}, {AfterChange, true, false, false, false, true}};
-    for (const auto& row : rows) {
-        const DisplayOptions o{row.show, 2, row.fullScreen, row.country, row.capsMark, row.noCapture};
-        EXPECT_EQ(o.MayHide(), row.mayHide) << static_cast<int>(row.show) << row.fullScreen << row.country;
-    }
+    const struct { DisplayOptions options; bool mayHide; } rows[] = {
+        {{}, false}, {{.keepInside = true, .country = true, .capsMark = true, .noCapture = true}, false},
+        {{.fullScreen = true}, true}, {{.show = ShowMode::OverText}, true}, {{.show = ShowMode::AfterChange}, true}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].options.MayHide(), rows[i].mayHide) << "row " << i;
 }
 
 } // namespace
