@@ -37,6 +37,8 @@ scenario_two_monitors() {
     local shared=$WINEPREFIX
     export WINEPREFIX="$E2E_SCENARIO_DIR/prefix"   # a Wine session of its own on this server
     mkdir -p "$WINEPREFIX"; (cd "$shared" && tar --exclude=./wineserver -cf - .) | (cd "$WINEPREFIX" && tar -xf -)
+    # The shared prefix's registry on disk may still hold the display scale of an earlier journey.
+    "$WINE" reg.exe delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
     two_monitors_journey
     e2e_end_scenario_processes; "$E2E_WINESERVER" -k 2>/dev/null
   else
