@@ -25,10 +25,7 @@ mkdir -p "$E2E_OUT"
 : >"$E2E_RESULTS"
 trap 'e2e_stop_all; echo "E2E: $(grep -c "^ok - " "$E2E_RESULTS") passed, $(grep -c "^not ok - " "$E2E_RESULTS") failed"' EXIT
 
-if [[ ! -f "$E2E_BIN/Morvane3.exe" || ! -f "$E2E_BIN/probe.exe" ]]; then
-  e2e_not_ok "Morvane3.exe and probe.exe are built in $E2E_BIN"
-  exit 1
-fi
+[[ -f "$E2E_BIN/Morvane3.exe" && -f "$E2E_BIN/probe.exe" ]] || { e2e_not_ok "Morvane3.exe and probe.exe are built in $E2E_BIN"; exit 1; }
 # Wine reads command lines and writes names in the locale's character set.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 e2e_start_display || { e2e_not_ok "a virtual X server starts"; exit 1; }
