@@ -94,7 +94,6 @@ AboutWindow::AboutWindow(AboutHost& host, const SettingsStore& store, Shell& she
       version_(std::move(version)),
       menuTitles_(std::move(menuTitles)),
       resources_(resources),
-      surface_(ScreenTwipsPerPixel()),
       textFont_(TextDesignFont()),
       icon_(static_cast<HICON>(LoadImageW(resources, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 32, 32, 0))),
       picture_(static_cast<HBITMAP>(LoadImageW(resources, MAKEINTRESOURCEW(IDB_ABOUT_PICTURE), IMAGE_BITMAP, 0, 0, 0))),
@@ -118,7 +117,9 @@ bool AboutWindow::Load(AboutMode mode) {
     active_ = false;
     focusBeforeLeaving_ = nullptr;
 
-    // Centred on the monitor that holds the cursor, at the designed size.
+    // Centred on the monitor that holds the cursor, at the designed size at its scale.
+    const Monitor monitor = MonitorUnderCursor();
+    const ScopedScale scale(monitor.dpi);
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
     WindowDesign design;
@@ -129,7 +130,7 @@ bool AboutWindow::Load(AboutMode mode) {
     design.caption = version_.LegalTrademarks.c_str();
     design.width = outer.right - outer.left;
     design.height = outer.bottom - outer.top;
-    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, design.width, design.height);
+    const ScreenPoint origin = CentredOn(monitor.rect, design.width, design.height);
     design.left = origin.x;
     design.top = origin.y;
     if (!Create(design)) return false;
@@ -192,6 +193,19 @@ void AboutWindow::LoadColoursFontsAndSizes() {
 }
 
 void AboutWindow::Activate() {
+    LayOut();
+    SetFocus(ControlsShownIn(mode_).yesButton ? bbYes : bbNo);
+    SetForegroundWindow(hWnd());
+    SetWindowPos(hWnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostFlags);
+}
+
+void AboutWindow::Rescaled() {
+    if (!tbAbout) return;  // closed unseen by the acceptance
+    LoadColoursFontsAndSizes();
+    LayOut();
+}
+
+void AboutWindow::LayOut() {
     const AboutMode mode = mode_;
     const AboutControlsShown shown = ControlsShownIn(mode);
 
@@ -232,10 +246,6 @@ void AboutWindow::Activate() {
     MoveControl(bbNo, layout.no);
     if (layout.yes) MoveControl(bbYes, *layout.yes);
     SetHeight(layout.windowHeight);
-
-    SetFocus(shown.yesButton ? bbYes : bbNo);
-    SetForegroundWindow(hWnd());
-    SetWindowPos(hWnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostFlags);
 }
 
 void AboutWindow::Show() {
@@ -255,6 +265,7 @@ void AboutWindow::ShowModal(AboutMode mode, const std::wstring& settingsFile) {
 }
 
 void AboutWindow::ShowAndActivate() {
+    const ScopedScale scale = InOwnScale();
     SetVisible(true);
     // Shown but not made active (the system may refuse a program in the
     // background): the dialog is laid out and raised all the same.

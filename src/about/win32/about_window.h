@@ -92,6 +92,9 @@ private:
     void CreateControls();
     void LoadColoursFontsAndSizes();
     void Activate();
+    // The controls placed and the dialog sized for the mode, at its scale.
+    void LayOut();
+    void Rescaled() override;
     void ShowAndActivate();
     void SiteClick();
     void SiteMouseMove(WPARAM keys);

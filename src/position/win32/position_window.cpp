@@ -55,9 +55,7 @@ void RaiseAmongSiblings(HWND control) {
 
 PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
     : owner_(owner),
-      title_(std::move(title)),
-      labelFont_(ScreenTwipsPerPixel()) {
-    labelFont_.SetFont(LabelFont());
+      title_(std::move(title)) {
     // The pressed sample takes the focus: with a control that is not a
     // button focused, Enter after a drag presses OK.
     pbLang.OnPress = [this] {
@@ -76,6 +74,10 @@ PositionWindow::~PositionWindow() {
 bool PositionWindow::Load() {
     if (IsLoaded()) return true;
     bDragging = false;
+    // Laid out at the scale of the monitor that holds the cursor, and centred there.
+    const Monitor monitor = MonitorUnderCursor();
+    const ScopedScale scale(monitor.dpi);
+    labelFont_.SetFont(LabelFont());
 
     WindowDesign design;
     design.className = kPositionClassName;
@@ -94,10 +96,23 @@ bool PositionWindow::Load() {
     SetIcon(owner_.IndicatorWindow().Icon());
     CreateControls();
     PlaceControls();
+    GetWindowRect(hWnd(), &outer);
+    const ScreenPoint origin = CentredOn(monitor.rect, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     DrawPreview();
-    PaintSample();
+    PaintSample(owner_.Offsets());
     SetTabOrder();
     return IsLoaded();
+}
+
+// The sample keeps the offset it shows.
+void PositionWindow::Rescaled() {
+    const PositionOffsets shown = ChosenOffsets(SampleRect(), layout_.cursor);
+    labelFont_.SetFont(LabelFont());
+    SendMessageW(tlPos, WM_SETFONT, reinterpret_cast<WPARAM>(GetCurrentObject(labelFont_.hDC(), OBJ_FONT)), TRUE);
+    PlaceControls();
+    DrawPreview();
+    PaintSample(shown);
 }
 
 void PositionWindow::CreateControls() {
@@ -146,10 +161,6 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    RECT outer{};
-    GetWindowRect(hWnd(), &outer);
-    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, outer.right - outer.left, outer.bottom - outer.top);
-    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PositionWindow::DrawPreview() {
@@ -165,7 +176,7 @@ void PositionWindow::DrawPreview() {
     InvalidateRect(pbCursor.hWnd(), nullptr, FALSE);
 }
 
-void PositionWindow::PaintSample() {
+void PositionWindow::PaintSample(PositionOffsets offsets) {
     DrawingSurface& sample = pbLang.Surface();
     sample.SetForeColor(owner_.IndicatorForeColor());
     sample.SetBackColor(owner_.IndicatorBackColor());
@@ -173,7 +184,7 @@ void PositionWindow::PaintSample() {
     owner_.zPaintCursor(pbLang);
     // The automatic place depends on the size the paint gave the sample.
     const PositionRect painted = SampleRect();
-    MoveSample(FirstSamplePlace(layout_.cursor, owner_.Offsets(), painted.width, painted.height));
+    MoveSample(FirstSamplePlace(layout_.cursor, offsets, painted.width, painted.height));
 }
 
 void PositionWindow::SetTabOrder() {
