@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
 #include "doubles/fake_process_facts.h"
@@ -187,6 +188,29 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
     EXPECT_EQ(std::pair(r.left, r.top), std::pair(-900L, -700L));
     EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
     dialog.Unload();
+}
+
+struct AboutHere : AboutHost, Shell {
+    bool OnLoadChecks(AboutMode) override { return true; }
+    void OnLoadLocationCheck(AboutMode) override {}
+    void OnYes() override {}
+    bool Open(const std::wstring&, const std::wstring&, int) override { return true; }
+};
+
+TEST_F(Windows, AboutDialogStaysAtTheScaleOfItsMonitorWhenActivatedAgain) {
+    AboutHere here;
+    AboutWindow dialog(here, store, here, process.version, {L"About", L"Hint"});
+    ASSERT_TRUE(dialog.Load(AboutMode::Help));
+    dialog.Show();
+    const auto width = [&] { RECT r{}; GetWindowRect(dialog.hWnd(), &r); return r.right - r.left; };
+    const LONG atSystemScale = width();
+    RECT suggested{0, 0, 600, 400};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const LONG atNewScale = width();
+    EXPECT_GT(atNewScale, atSystemScale * 5 / 4) << "laid out anew at one and a half times the scale";
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(fwMain.hWnd()));
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(width(), atNewScale) << "activated again, laid out at its own scale";
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
