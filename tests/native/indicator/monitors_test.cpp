@@ -1,6 +1,6 @@
 // Two monitors at different scales, the second left of and above the
-// primary: the scale and figures the indicator takes on each, Keep Inside at
-// each edge and corner, and where dialogs open.
+// primary: the scale and figures the indicator takes on each, and Keep
+// Inside at each edge and corner.
 #include <gtest/gtest.h>
 
 #include "doubles/fake_monitors.h"
@@ -54,16 +54,6 @@ TEST(Monitors, KeepInsideMirrorsOnTheAxisThatCrossesAndNeverLeavesTheMonitor) {
         const IndicatorGeometry indicator{{t, t}, (primary ? 24 : 35) * t, (primary ? 11 : 17) * t};
         EXPECT_EQ(KeptInside(row.placed, row.hotSpot, indicator, row.monitor), row.kept) << row.hotSpot.x;
     }
-}
-
-TEST(Monitors, DialogsOpenCentredOnTheMonitorUnderTheCursor) {
-    const std::vector<Monitor> monitors{{{0, 0, 1024, 768}, 96}, {{1024, 0, 1824, 600}, 96}, {{-800, -600, 0, 0}, 144}};
-    // Cursor; dialog size; its top-left corner (a half pixel of free room dropped towards zero).
-    const struct { ScreenPoint cursor; int width, height; ScreenPoint origin; } rows[] = {
-        {{500, 400}, 411, 300, {306, 234}}, {{1500, 100}, 411, 300, {1218, 150}}, {{1500, 700}, 411, 300, {1218, 150}},
-        {{-5, -5}, 411, 301, {-606, -451}}, {{-400, -300}, 901, 701, {-850, -650}}};
-    for (const auto& row : rows)
-        EXPECT_EQ(CentredOn(MonitorAt(monitors, row.cursor).rect, row.width, row.height), row.origin) << row.cursor.x;
 }
 
 } // namespace
