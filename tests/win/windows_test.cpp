@@ -208,6 +208,11 @@ TEST_F(Windows, AboutDialogStaysAtTheScaleOfItsMonitorWhenActivatedAgain) {
     SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     const LONG atNewScale = width();
     EXPECT_GT(atNewScale, atSystemScale * 5 / 4) << "laid out anew at one and a half times the scale";
+    const HWND no = GetDlgItem(GetDlgItem(dialog.hWnd(), about_control::kBar), about_control::kNo);
+    LOGFONTW font{}, stock{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(no, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    EXPECT_EQ(font.lfHeight, MulDiv(stock.lfHeight, 3, 2)) << "the buttons' font at the new scale";
     SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(fwMain.hWnd()));
     SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(width(), atNewScale) << "activated again, laid out at its own scale";

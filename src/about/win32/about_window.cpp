@@ -128,8 +128,7 @@ void AboutWindow::CreateControls() {
     bbNo.Create(kNoCaption, pbBar.hWnd(), about_control::kNo);
     SetDialogButtons(bbYes, bbNo);
     // The buttons keep a font of their own.
-    bbYes.SetFont(ButtonFont());
-    bbNo.SetFont(ButtonFont());
+    SetButtonFont({&bbYes, &bbNo});
 }
 
 void AboutWindow::LoadColoursFontsAndSizes() {
@@ -176,6 +175,7 @@ void AboutWindow::Activate() {
 
 void AboutWindow::Rescaled() {
     if (!tbAbout.hWnd()) return;  // closed unseen by the acceptance
+    SetButtonFont({&bbYes, &bbNo});
     LoadColoursFontsAndSizes();
     LayOut(mode_, AboutText(mode_, version_));
 }

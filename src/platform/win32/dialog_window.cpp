@@ -62,8 +62,17 @@ HFONT DialogWindow::TextFont() const {
     return static_cast<HFONT>(GetCurrentObject(text_->hDC(), OBJ_FONT));
 }
 
-HFONT DialogWindow::ButtonFont() {
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+void DialogWindow::SetButtonFont(std::initializer_list<PushButton*> buttons) {
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (ScaleInForce() != 0 && ScaleInForce() != buttonFontDpi_) {
+        LOGFONTW log{};
+        GetObjectW(stock, sizeof log, &log);
+        log.lfHeight = MulDiv(log.lfHeight, ScaleInForce(), ScreenDpi());
+        buttonFontDpi_ = ScaleInForce();
+        buttonFont_.reset(CreateFontIndirectW(&log));
+    }
+    const HFONT font = ScaleInForce() != 0 && buttonFont_ ? buttonFont_.get() : stock;
+    for (PushButton* button : buttons) button->SetFont(font);
 }
 
 bool DialogWindow::PreTranslateMessage(MSG& message) {

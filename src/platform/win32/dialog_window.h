@@ -6,6 +6,7 @@
 // at the monitor's scale, and the modal run.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -57,8 +58,9 @@ protected:
     void SetTextFont(const StdFont& font);
     const DrawingSurface& TextSurface() const { return *text_; }
     HFONT TextFont() const;
-    // The push buttons' own font.
-    static HFONT ButtonFont();
+    // The push buttons' own font, the system's dialog font at the scale in
+    // force, lent to these buttons.
+    void SetButtonFont(std::initializer_list<PushButton*> buttons);
 
     // The control given the focus when the dialog is next activated.
     HWND RememberedFocus() const { return focus_; }
@@ -89,6 +91,8 @@ private:
 
     DialogMonitor monitor_;
     std::optional<DrawingSurface> text_;
+    UniqueFont buttonFont_;  // made for a scale other than the system's
+    int buttonFontDpi_ = 0;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;
     HWND focus_ = nullptr;

@@ -110,6 +110,7 @@ void PositionWindow::Rescaled() {
     const PositionOffsets shown = ChosenOffsets(SampleRect(), layout_.cursor);
     SetTextFont(LabelFont());
     tlPos.SetFont(TextFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
     PlaceControls();
     DrawPreview();
     PaintSample(shown);
@@ -134,7 +135,7 @@ void PositionWindow::CreateControls() {
     bbOK.Create(kOkCaption, bar, position_control::kOk, true);
     bbCancel.Create(kCancelCaption, bar, position_control::kCancel);
     SetDialogButtons(bbOK, bbCancel);
-    for (PushButton* button : {&bbDefault, &bbOK, &bbCancel}) button->SetFont(ButtonFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
 }
 
 void PositionWindow::PlaceControls() {
