@@ -1,7 +1,5 @@
 #include "menu/display_menu.h"
 
-#include <algorithm>
-
 #include "services/settings_keys.h"
 #include "services/utilities.h"
 
@@ -59,19 +57,14 @@ MarkChanges DisplayCommands::Marks() const {
     return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()), captureExclusionWorks_);
 }
 
-std::optional<MarkChanges> DisplayCommands::Choose(unsigned commandId) {
-    const auto found = std::find_if(kDisplayItems.begin(), kDisplayItems.end(), [commandId](const auto& design) {
-        return design.commandId != 0 && design.commandId == commandId;
-    });
-    if (found == kDisplayItems.end()) return std::nullopt;
-
+MarkChanges DisplayCommands::Choose(DisplayItem item) {
     const std::wstring file = target_.SettingsFile();
     DisplayOptions options = ReadDisplayOptions(store_, file);
-    if (const FlagItem* flagItem = FlagItemOf(found->item)) {
+    if (const FlagItem* flagItem = FlagItemOf(item)) {
         bool& flag = options.*(flagItem->flag);
         flag = !flag;
         store_.IniWriteNumber(file, settings_key::kMain, flagItem->key, BitOf(flag));
-    } else if (const ShowMode mode = ShowModeOfItem(found->item); mode != options.show) {
+    } else if (const ShowMode mode = ShowModeOfItem(item); mode != options.show) {
         options.show = mode;
         store_.IniWriteNumber(file, settings_key::kMain, settings_key::kShow, static_cast<std::int32_t>(mode));
     }

@@ -3,7 +3,6 @@
 // from the settings file, and what choosing one stores and hands on.
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,8 +59,8 @@ public:
     MarkChanges Marks() const;
     // The item's key is written at once (nothing when the choice changes
     // nothing) and the options handed to the indicator; returns the marks to
-    // show. Nothing for an identifier that is none of the submenu's.
-    std::optional<MarkChanges> Choose(unsigned commandId);
+    // show.
+    MarkChanges Choose(DisplayItem item);
 
 private:
     const SettingsStore& store_;
