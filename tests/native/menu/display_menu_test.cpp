@@ -15,6 +15,7 @@ const std::wstring kFile = L"C:\\Tools\\Morvane3.dat";
 struct DisplayMenuTest : ::testing::Test, DisplayTarget {
     std::wstring SettingsFile() const override { return kFile; }
     void SetDisplayOptions(const DisplayOptions& options) override { given = options; }
+    static std::uint16_t Id(DisplayItem item) { return kDisplayItems[std::size_t(item)].commandId; }
     // The checked items among the mark changes, in menu order.
     std::vector<DisplayItem> Checked(const MarkChanges& marks) {
         std::vector<DisplayItem> on;
