@@ -69,12 +69,11 @@ scenario_position_dialog() {
   sleep 0.5   # the foreground window is looked at every 100 ms
   e2e_check "over maximised notepad the indicator stays shown" e2e_indicator_visible
   e2e_shot maximised
-  "$WINE" "$E2E_BIN/probe.exe" hold 0 0 $w $h >/dev/null 2>&1 &
-  local cover=$!; echo "$cover" >>"$E2E_SCENARIO_DIR/pids"
+  e2e_start_other -- "$E2E_BIN/probe.exe" hold 0 0 "$w" "$h"
   e2e_check "a window without a caption over the whole screen hides the indicator" \
     e2e_wait_until 5 e2e_not e2e_indicator_visible
   e2e_shot full-screen
-  kill "$cover"; wait "$cover" 2>/dev/null
+  kill "$OTHER_PID"
   e2e_check "with it gone the indicator is back" e2e_wait_until 5 e2e_indicator_visible
 }
 e2e_scenario position_dialog 150 scenario_position_dialog
