@@ -155,6 +155,26 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     DestroyWindow(frame);
 }
 
+// A console's keys go to the thread of its default input-method window; an
+// app frame's to its core window once it has one. Windows of those classes, made here.
+TEST(InputCursor, ConsolesAndAppFramesNameTheWindowThatReadsTheirKeys) {
+    const auto make = [](const wchar_t* name, HWND parent) {
+        WNDCLASSW kind{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, name};
+        RegisterClassW(&kind);
+        return CreateWindowExW(0, name, L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, parent, nullptr, nullptr, nullptr);
+    };
+    const HWND console = make(L"ConsoleWindowClass", nullptr), frame = make(L"ApplicationFrameWindow", nullptr);
+    const Win32InputCursor input;
+    const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
+    const InputHost consoleHost = input.InputHostOf(id(console)), waiting = input.InputHostOf(id(frame));
+    const HWND core = make(L"Windows.UI.Core.CoreWindow", frame);
+    EXPECT_TRUE(consoleHost.separate && consoleHost.window != kNoWindow && consoleHost.window != id(console) &&
+                input.ThreadOf(consoleHost.window) == GetCurrentThreadId());
+    EXPECT_EQ(std::tuple(waiting, input.InputHostOf(id(frame))), std::tuple(InputHost{true, kNoWindow}, InputHost{true, id(core)}));
+    DestroyWindow(console);
+    DestroyWindow(frame);
+}
+
 // A control's rectangle in its parent's client area, as "left,top widthxheight".
 std::string Place(HWND control) {
     RECT r{};
