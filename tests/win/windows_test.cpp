@@ -8,6 +8,7 @@
 #include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
+#include "doubles/fake_monitors.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
 #include "indicator/display_rules.h"
@@ -213,6 +214,26 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
     EXPECT_EQ(std::pair(r.left, r.top), std::pair(-900L, -700L));
     EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
     dialog.Unload();
+}
+
+TEST_F(Windows, IndicatorDrawnAtTheScaleOfTheMonitorUnderTheHotSpot) {
+    FakeMonitors monitors;
+    monitors.monitors = {{{0, 0, 1024, 768}, 96}, {{-800, -600, 0, 0}, 144}};
+    MainWindow indicator{store, process, input, SystemDisplayFacts(), monitors};
+    indicator.Load();
+    indicator.toLang.SetEnabled(false);
+    indicator.SetVisible(true);
+    const auto sizeAt = [&](ScreenPoint hotSpot) {
+        indicator.zMoveCursor(hotSpot.x, hotSpot.y);
+        RECT r{};
+        GetWindowRect(indicator.hWnd(), &r);
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto at96 = sizeAt({100, 100}), at144 = sizeAt({-400, -300});
+    EXPECT_GT(at144.second, at96.second * 5 / 4) << "one and a half times the scale, drawn anew, no stretching";
+    EXPECT_EQ(sizeAt({500, 400}), at96) << "back on the primary";
+    SendMessageW(indicator.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(monitors.reads, 2) << "read at Load and again when the displays change";
 }
 
 struct AboutHere : AboutHost, Shell {
