@@ -37,8 +37,9 @@ void WakeScheduler::Event(WakeEvent event, std::uint32_t now) {
     }
 }
 
-WakeCheck WakeScheduler::Tick(std::uint32_t now, std::uint32_t lastInputMs) {
+WakeCheck WakeScheduler::Tick(std::uint32_t now, std::uint32_t lastInputMs, std::uint32_t cursorMovedMs) {
     if (!on_) return {};
+    lastInputMs = Before(lastInputMs, cursorMovedMs) ? cursorMovedMs : lastInputMs;
     lastInputMs_ = lastInputMs;
     WakeCheck check;
     if (live_ && Before(heardMs_ + kUnseenSlackMs, lastInputMs)) {
@@ -50,7 +51,7 @@ WakeCheck WakeScheduler::Tick(std::uint32_t now, std::uint32_t lastInputMs) {
             check.track = true;
         }
     }
-    check.track = check.track || (!polling_ && Busy(now));
+    check.track = check.track || (!polling_ && (Busy(now) || trackOnCheck_));
     return check;
 }
 

@@ -5,10 +5,11 @@
 // follows the cursor at the system's timer rate for a moment; after a key or
 // a focus change it looks at the layout a little more slowly for a while
 // longer, since a layout switch lands some time after the key that asked for
-// it. The check compares the system's last input with the last event: input
-// no event reported (a hook the system removed, or input to a window the
-// hooks cannot see, such as an elevated one) brings back the 1 ms tick until
-// events come again or the input stops.
+// it. The check looks at the system's last input and where the cursor is:
+// input no event reported (a hook the system removed, input to a window the
+// hooks cannot see, such as an elevated one, or under Wine a move outside
+// its own windows) brings back the 1 ms tick until events come again or the
+// input stops.
 #include <cstdint>
 #include <optional>
 
@@ -28,7 +29,7 @@ inline constexpr std::uint32_t kFollowMs = 300;      // following on after the l
 inline constexpr std::uint32_t kLookTickMs = 30;     // a layout switch is seen well within 100 ms
 inline constexpr std::uint32_t kLookMs = 600;        // looking on after the last key or focus change
 inline constexpr std::uint32_t kFirstCheckMs = 250;  // the check's interval right after activity,
-inline constexpr std::uint32_t kLastCheckMs = 4000;  // doubling while it stays quiet, up to this
+inline constexpr std::uint32_t kLastCheckMs = 6000;  // doubling while it stays quiet, up to this
 inline constexpr std::uint32_t kUnseenSlackMs = 50;  // the system notes input a little after its event
 inline constexpr std::uint32_t kQuietMs = 500;       // no input at all this long ends the 1 ms tick
 
@@ -57,9 +58,14 @@ public:
     // Whether the event sources are installed, after an installation.
     void SetEventsLive(bool live);
 
+    // Whether the display options read what no event reports (the size of
+    // the foreground window): then each check makes the full tick as well.
+    void SetTrackOnCheck(bool on) { trackOnCheck_ = on; }
+
     void Event(WakeEvent event, std::uint32_t now);
-    // A tick of the wake timer; lastInputMs is when the system last saw input from the user.
-    WakeCheck Tick(std::uint32_t now, std::uint32_t lastInputMs);
+    // A tick of the wake timer: lastInputMs is when the system last saw input
+    // from the user, cursorMovedMs when the cursor was last seen somewhere new.
+    WakeCheck Tick(std::uint32_t now, std::uint32_t lastInputMs, std::uint32_t cursorMovedMs);
     // After a full tick: the display options change the indicator by
     // themselves dueMs later (a fade), or not at all.
     void DisplayDue(std::uint32_t now, std::optional<std::uint32_t> dueMs);
@@ -73,6 +79,7 @@ private:
     bool on_ = false;
     bool live_ = false;
     bool polling_ = false;
+    bool trackOnCheck_ = false;
     std::uint32_t heardMs_ = 0;      // the last event, or the last unseen input already followed
     std::uint32_t lastInputMs_ = 0;  // the latest input the system reported, seen or not
     std::uint32_t followUntil_ = 0;

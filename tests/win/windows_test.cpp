@@ -31,7 +31,7 @@ struct Windows : ::testing::Test {
         fwMain.SetControlMenu(&fwMenu);
         fwMain.Load();
         ASSERT_TRUE(fwMain.IsLoaded());
-        fwMain.toLang.SetEnabled(false);
+        fwMain.SetTracking(false);
     }
     // The kind of the window's region (ERROR for none) and whether its top-left pixel is in it.
     std::pair<int, bool> Shape() const {
