@@ -1,6 +1,6 @@
 #pragma once
 // The system's colour and font dialogs. Each runs modally, on top of all
-// windows and centred on the primary screen, with the caller's title (the
+// windows and centred on the monitor that holds the cursor, with the caller's title (the
 // dialog's own caption when the title is empty).
 #include <array>
 #include <cstdint>
@@ -51,16 +51,5 @@ public:
     virtual FontDialogResult PickFont(WindowId owner, FontDescription& font, std::uint32_t& textColour,
                                       const std::wstring& title) = 0;
 };
-
-// Where a dialog of the given outer size (pixels) stands centred on a screen
-// given in twips with its twips per pixel: half the free room on each axis,
-// the free room made whole (a half to the even neighbour) and halved towards
-// zero. A dialog larger than the screen gets a negative edge.
-struct DialogOrigin {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-};
-DialogOrigin CentredDialogOrigin(double screenWidth, double screenHeight, double twipsPerPixelX,
-                                 double twipsPerPixelY, std::int32_t width, std::int32_t height);
 
 } // namespace morvane

@@ -10,6 +10,7 @@
 #include "platform/win32/controls.h"
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/monitors_win32.h"
 #include "platform/win32/screen_metrics.h"
 #include "resources/resource_ids.h"
 #include "services/settings_keys.h"
@@ -117,7 +118,7 @@ bool AboutWindow::Load(AboutMode mode) {
     active_ = false;
     focusBeforeLeaving_ = nullptr;
 
-    // Centred on the screen at the designed size.
+    // Centred on the monitor that holds the cursor, at the designed size.
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
     WindowDesign design;
@@ -128,8 +129,9 @@ bool AboutWindow::Load(AboutMode mode) {
     design.caption = version_.LegalTrademarks.c_str();
     design.width = outer.right - outer.left;
     design.height = outer.bottom - outer.top;
-    design.left = (GetSystemMetrics(SM_CXSCREEN) - design.width) / 2;
-    design.top = (GetSystemMetrics(SM_CYSCREEN) - design.height) / 2;
+    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, design.width, design.height);
+    design.left = origin.x;
+    design.top = origin.y;
     if (!Create(design)) return false;
     SetIcon(LoadIconW(resources_, MAKEINTRESOURCEW(IDI_PROGRAM)));
 
@@ -297,7 +299,7 @@ void AboutWindow::HotTrackingTick() {
     POINT cursor{};
     GetWindowRect(tbSite.hWnd(), &link);
     GetCursorPos(&cursor);
-    if (CursorOverLink(cursor.x, cursor.y, {link.left, link.top, link.right, link.bottom})) return;
+    if (CursorOverLink(cursor.x, cursor.y, ScreenRectOf(link))) return;
     toHotTracking.SetEnabled(false);
     tbSite.SetUnderlined(false);
 }

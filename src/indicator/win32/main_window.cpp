@@ -4,6 +4,7 @@
 #include "menu/win32/menu_window.h"
 #include "platform/twips.h"
 #include "platform/win32/display_facts_win32.h"
+#include "platform/win32/monitors_win32.h"
 #include "platform/win32/picture_box.h"
 #include "services/settings_keys.h"
 
@@ -23,14 +24,14 @@ class TrackedMainWindow final : public TrackedIndicator {
 public:
     explicit TrackedMainWindow(MainWindow& window) : window_(window) {}
 
-    bool IsShown() const override { return window_.Visible() || window_.HiddenByDisplay(); }
+    bool IsShown() const override { return window_.Tracking(); }
     WindowId Id() const override { return reinterpret_cast<WindowId>(window_.hWnd()); }
 
     // Read after any repaint and before placing; PlaceOnTop reuses the
     // rectangle, so a tick reads it once.
     IndicatorGeometry Geometry() const override {
         GetWindowRect(window_.hWnd(), &rect_);
-        const TwipsPerPixel twips = ScreenTwipsPerPixel();
+        const TwipsPerPixel twips = window_.Twips();
         return {twips, TwipsFromPixels(rect_.right - rect_.left, twips.x),
                 TwipsFromPixels(rect_.bottom - rect_.top, twips.y)};
     }
@@ -61,9 +62,13 @@ const DisplayFacts& SystemDisplayFacts() {
     return facts;
 }
 
+const Monitors& DefaultMonitors() {
+    return SystemMonitors();
+}
+
 MainWindow::MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
-                       const DisplayFacts& display)
-    : store_(store), process_(process), input_(input), facts_(display) {}
+                       const DisplayFacts& display, const Monitors& monitors)
+    : store_(store), process_(process), input_(input), facts_(display), monitors_(monitors) {}
 
 void MainWindow::Load() {
     if (IsLoaded()) return;
@@ -85,6 +90,7 @@ void MainWindow::Load() {
     POSITION_TOP = settings.POSITION_TOP;
     CURSOR_Width = settings.CURSOR_Width;
     CURSOR_Height = settings.CURSOR_Height;
+    monitors_.Start({CURSOR_Width, CURSOR_Height});
     SetDisplayOptions(ReadDisplayOptions(store_, Tag()));
     // Until the first paint the window shows its background.
     surface_.SetBackColor(BackColor);
@@ -158,46 +164,64 @@ void MainWindow::LangTick() {
 }
 
 void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
+    if (!Visible() && !visibility_.HiddenByDisplay()) return;
+    FollowMonitor({nCursorX, nCursorY});
     TrackedMainWindow tracked(*this);
-    const IndicatorOffset kept = MoveIndicator({nCursorX, nCursorY}, {POSITION_Left, POSITION_TOP},
-                                               {CURSOR_Width, CURSOR_Height}, shown_, input_, tracked);
+    const IndicatorOffset kept =
+        MoveIndicator({nCursorX, nCursorY}, {POSITION_Left, POSITION_TOP}, {CURSOR_Width, CURSOR_Height}, shown_,
+                      input_, tracked, display_.keepInside ? &monitors_.Current().rect : nullptr);
     POSITION_Left = kept.left;
     POSITION_TOP = kept.top;
     // With every option off and the window opaque, nothing more is read.
-    if (display_.MayHide() || display_.capsMark || appliedAlpha_ != kOpaque) FollowDisplay({nCursorX, nCursorY});
+    if (display_.MayHide() || display_.capsMark || visibility_.MayNotBeOpaque()) FollowDisplay({nCursorX, nCursorY});
+}
+
+// The figures of a single monitor at that monitor's scale: the font, the
+// margin and the cursor the automatic offset counts from.
+void MainWindow::FollowMonitor(ScreenPoint hotSpot) {
+    if (!monitors_.Follow(hotSpot)) return;
+    surface_.SetDpi(monitors_.Current().dpi);
+    const CursorSize cursor = monitors_.Cursor();
+    CURSOR_Width = cursor.width;
+    CURSOR_Height = cursor.height;
+    zPaintCursor();
 }
 
 void MainWindow::FollowDisplay(ScreenPoint hotSpot) {
-    if (!Visible() && !hiddenByDisplay_) return;
+    if (!visibility_.Tracking()) return;
     const DisplayStep step =
         follower_.Follow(display_, facts_, input_, hotSpot, reinterpret_cast<WindowId>(hWnd()));
     if (step.capsChanged) zPaintCursor();
-    ApplyAlpha(step.alpha);
+    Apply(visibility_.DisplayStep(step.alpha));
     scheduler_.DisplayDue(facts_.NowMs(), step.dueMs);
 }
 
-// Fully hidden means hidden, not drawn at opacity 0: nothing is drawn or
-// hit-tested, and systems without a compositor hide it too.
-void MainWindow::ApplyAlpha(std::uint8_t alpha) {
-    if (appliedAlpha_ == alpha) return;
-    appliedAlpha_ = alpha;
-    if (alpha == kHidden) {
-        hiddenByDisplay_ = true;
-        Window::SetVisible(false);
+void MainWindow::Apply(VisibilityAction action) {
+    switch (action.change) {
+    case VisibilityChange::None:
         return;
-    }
-    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
-        SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
-    if (hiddenByDisplay_) {
-        hiddenByDisplay_ = false;
+    case VisibilityChange::Show:
+    case VisibilityChange::Hide:
+        Window::SetVisible(action.change == VisibilityChange::Show);
+        return;
+    case VisibilityChange::SetAlpha:
+        SetAlpha(action.alpha);
+        return;
+    case VisibilityChange::ShowAtAlpha:
+        SetAlpha(action.alpha);
         Window::SetVisible(true);
+        return;
     }
 }
 
+// Only a layered window has an opacity; without a fade the window is not one.
+void MainWindow::SetAlpha(std::uint8_t alpha) {
+    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
+        SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
+}
+
 void MainWindow::SetVisible(bool visible) {
-    hiddenByDisplay_ = false;
-    if (appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
-    Window::SetVisible(visible);
+    Apply(visible ? visibility_.ProgramShows() : visibility_.ProgramHides());
 }
 
 std::wstring MainWindow::SettingsFile() const {
@@ -216,7 +240,7 @@ void MainWindow::SetDisplayOptions(const DisplayOptions& options) {
     // The next tick derives the text anew and paints it, with or without the
     // room of the Caps Lock mark, and decides whether the indicator shows.
     shown_.nLayout = 0;
-    if (display_.MayHide() || appliedAlpha_ != kOpaque) appliedAlpha_ = kUnapplied;
+    visibility_.OptionsChanged(display_.MayHide());
 }
 
 void MainWindow::SetLayered(bool layered) {
@@ -252,7 +276,7 @@ void MainWindow::zPaintCursor(PictureBox& vObj) {
 void MainWindow::PaintOn(DrawingSurface& surface, HWND window) const {
     const bool transparent = fwMenu_ != nullptr && fwMenu_->TransparentChecked();
     PaintIndicator(surface, window,
-                   {text_, MARGIN_Width, transparent, ScreenTwipsPerPixel(), display_.capsMark,
+                   {text_, MARGIN_Width, transparent, surface.Twips(), display_.capsMark,
                     display_.capsMark && follower_.CapsOn()});
 }
 
@@ -276,6 +300,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetTracking(false);
         events_.Uninstall();
         return Window::HandleMessage(message, wParam, lParam);
+    case WM_DPICHANGED:
+        // The next tick sizes and draws it at the scale of the monitor under
+        // the cursor; the system's suggested rectangle is not taken.
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+        monitors_.Reread();
+        return message == WM_DPICHANGED ? 0 : Window::HandleMessage(message, wParam, lParam);
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }

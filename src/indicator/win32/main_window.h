@@ -9,11 +9,14 @@
 #include "indicator/display_follower.h"
 #include "indicator/indicator_settings.h"
 #include "indicator/indicator_tracking.h"
+#include "indicator/indicator_visibility.h"
+#include "indicator/monitor_follower.h"
 #include "indicator/wake_scheduler.h"
 #include "indicator/win32/input_events.h"
 #include "menu/display_menu.h"
 #include "platform/display_facts.h"
 #include "platform/input_cursor.h"
+#include "platform/monitors.h"
 #include "platform/process_facts.h"
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/timer.h"
@@ -27,13 +30,14 @@ class PictureBox;
 
 inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 
-// The system's own display facts.
+// The system's own display facts and monitors.
 const DisplayFacts& SystemDisplayFacts();
+const Monitors& DefaultMonitors();
 
 class MainWindow : public Window, public DisplayTarget {
 public:
     MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
-               const DisplayFacts& display = SystemDisplayFacts());
+               const DisplayFacts& display = SystemDisplayFacts(), const Monitors& monitors = DefaultMonitors());
 
     // Creates the window, hidden, and reads every setting; tracking starts
     // last. Nothing when the window is loaded already.
@@ -49,9 +53,9 @@ public:
     // menu window must outlive this window's ticks or be replaced first.
     void SetControlMenu(MenuWindow* fwMenu) { fwMenu_ = fwMenu; }
 
-    // Places the indicator beside the cursor's hot spot (screen pixels),
-    // reading the language of the window under it when its layout changed.
-    // Nothing while the indicator is hidden.
+    // Places the indicator beside the cursor's hot spot (screen pixels), at
+    // the scale of the monitor that holds it, reading the language of the
+    // window under it when its layout changed. Nothing while the indicator is hidden.
     void zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY);
 
     // Draws the language code on the indicator itself, sized to the code and
@@ -69,7 +73,9 @@ public:
     // display option ends, and the next tick decides anew.
     void SetVisible(bool visible);
     // Hidden for now by a display option, though still tracking.
-    bool HiddenByDisplay() const { return hiddenByDisplay_; }
+    bool HiddenByDisplay() const { return visibility_.HiddenByDisplay(); }
+    // Shown by the program, though perhaps hidden for now by a display option.
+    bool Tracking() const { return visibility_.Tracking(); }
 
     // The display options: read at Load, changed by the "&Display" items.
     std::wstring SettingsFile() const override;
@@ -77,6 +83,8 @@ public:
     // The layout under the cursor has changed: the text shown is derived (its
     // own label, or the code with its country when that option is on) and painted.
     void ShowNewLayout();
+    // The indicator's own twips per pixel: those of the monitor it is on.
+    TwipsPerPixel Twips() const { return surface_.Twips(); }
 
     Colour BackColor = 0x00FFFFFF;
     Colour ForeColor = 0x00000000;
@@ -104,23 +112,24 @@ private:
     std::uint32_t NoteCursor(ScreenPoint cursor);
     void PaintOn(DrawingSurface& surface, HWND window) const;
     void FollowDisplay(ScreenPoint hotSpot);
-    void ApplyAlpha(std::uint8_t alpha);
+    // Drawn at the scale of the monitor under the hot spot.
+    void FollowMonitor(ScreenPoint hotSpot);
+    void Apply(VisibilityAction action);
+    void SetAlpha(std::uint8_t alpha);
     void SetLayered(bool layered);
 
     const SettingsStore& store_;
     const ProcessFacts& process_;
     const InputCursor& input_;
     const DisplayFacts& facts_;
+    MonitorFollower monitors_;
 
     MenuWindow* fwMenu_ = nullptr;
     LanguageShown shown_;  // sLangCode and nLayout
     std::wstring text_;    // what is painted: sLangCode, or its label or country form
     DisplayOptions display_;
     DisplayFollower follower_;
-    // The opacity last given to the window; kUnapplied until the next tick decides.
-    static constexpr int kUnapplied = -1;
-    int appliedAlpha_ = kOpaque;
-    bool hiddenByDisplay_ = false;
+    IndicatorVisibility visibility_;
     DrawingSurface surface_{ScreenTwipsPerPixel()};
     WakeScheduler scheduler_;
     InputEvents events_{[this](WakeEvent event) { Wake(event); }};

@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "platform/win32/controls.h"
 #include "platform/win32/dialog_keys.h"
-#include "platform/win32/screen_metrics.h"
+#include "platform/win32/monitors_win32.h"
 #include "position/position_choice.h"
 #include "services/utilities.h"
 #include "services/win32/set_form_size.h"
@@ -146,8 +146,10 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    SetLeft((ScreenWidth() - Width()) / 2);
-    SetTop((ScreenHeight() - Height()) / 2);
+    RECT outer{};
+    GetWindowRect(hWnd(), &outer);
+    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PositionWindow::DrawPreview() {
