@@ -28,10 +28,9 @@ TEST(DisplayRulesTest, EachModeShowsOrHidesFromPlainFacts) {
 TEST(DisplayRulesTest, AfterAChangeTheOpacityChangesAtTheShowTimesEndAndEachFadeStep) {
     // Show 2 s, then 10 steps of 30 ms: ms since the change, ms to the next change (0: none).
     const std::uint32_t rows[][2] = {{0, 2000}, {1999, 1}, {2000, 30}, {2015, 15}, {2290, 10}, {2300, 0}};
-    DisplayOptions options;
-    EXPECT_FALSE(MsToNextAlphaStep(options, 0)) << "always shown";
-    options.show = ShowMode::AfterChange;
-    for (const auto& row : rows) EXPECT_EQ(MsToNextAlphaStep(options, row[0]).value_or(0), row[1]) << row[0];
+    for (const auto& row : rows)
+        EXPECT_EQ(MsToNextAlphaStep({.show = ShowMode::AfterChange}, row[0]).value_or(0), row[1]) << row[0];
+    EXPECT_FALSE(MsToNextAlphaStep({}, 0)) << "always shown";
 }
 
 TEST(DisplayRulesTest, AWindowIsFullScreenWhenItCoversItsWholeMonitor) {
