@@ -27,7 +27,6 @@ void WakeScheduler::SetEventsLive(bool live) {
 }
 
 void WakeScheduler::Event(WakeEvent event, std::uint32_t now) {
-    if (!on_) return;
     heardMs_ = now;
     polling_ = !live_;
     if (event == WakeEvent::Moved || event == WakeEvent::Button) {
