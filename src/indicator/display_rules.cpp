@@ -29,6 +29,16 @@ std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& mo
     return static_cast<std::uint8_t>(kOpaque * stepsLeft / kFadeSteps);
 }
 
+std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, std::uint32_t msSinceChange) {
+    if (options.show != ShowMode::AfterChange) return std::nullopt;
+    const std::uint32_t showMs = static_cast<std::uint32_t>(options.showSeconds) * 1000;
+    if (msSinceChange < showMs) return showMs - msSinceChange;
+    const std::uint32_t intoFade = msSinceChange - showMs;
+    if (intoFade >= kFadeMs) return std::nullopt;
+    const std::uint32_t nextStep = intoFade * kFadeSteps / kFadeMs + 1;
+    return (nextStep * kFadeMs + kFadeSteps - 1) / kFadeSteps - intoFade;
+}
+
 bool IsShellWindowClass(std::wstring_view className) {
     constexpr std::wstring_view kShellClasses[] = {
         L"Progman", L"WorkerW", L"#32769",             // the desktop

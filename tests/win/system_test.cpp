@@ -88,20 +88,5 @@ TEST(System, CountryNames) {
     EXPECT_EQ(facts.CountryName(0x0809) + L" " + facts.CountryName(0x0407) + L" " + facts.CountryName(0x0409), L"GB DE US");
 }
 
-// The first start's journey writes and reads back a folder name no ANSI code page spells.
-TEST(System, RegistryValuesAreReadAsStored) {
-    const wchar_t kKey[] = L"Software\\Morvane3Tests";
-    Win32AnsiCodePage ansi;
-    Win32Registry calls;
-    const RegistryAccess registry(calls, ansi);
-    EXPECT_EQ(registry.RegistryViewFlag(), std::uint32_t{KEY_WOW64_64KEY}) << "a 64-bit build";
-    const DWORD dword = 257;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Number", REG_DWORD, &dword, sizeof dword);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Expand", REG_EXPAND_SZ, L"%TEMP%", 14);
-    EXPECT_EQ(registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Number") + L" " +
-                  registry.RegReadText(reg::kHkeyCurrentUser, kKey, L"Expand"), L"257 %TEMP%") << "raw, not expanded";
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-}
-
 } // namespace
 } // namespace morvane::win32

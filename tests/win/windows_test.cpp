@@ -1,14 +1,18 @@
 // Contracts of the program's own windows with the real system: the indicator
 // never takes the focus and is cut to its letters by a window region; the
-// control menu's native items and marks.
+// control menu's native items and marks; the events that wake it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+#include <tuple>
 
+#include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
+#include "doubles/fake_monitors.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
 #include "indicator/display_rules.h"
@@ -33,7 +37,7 @@ struct Windows : ::testing::Test {
         fwMain.SetControlMenu(&fwMenu);
         fwMain.Load();
         ASSERT_TRUE(fwMain.IsLoaded());
-        fwMain.toLang.SetEnabled(false);
+        fwMain.SetTracking(false);
     }
     // The kind of the window's region (ERROR for none) and whether its top-left pixel is in it.
     std::pair<int, bool> Shape() const {
@@ -99,11 +103,13 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
     const HMENU menu = fwMenu.ControlMenu();
     const HMENU margins = GetSubMenu(menu, PositionOf(PopupItem::SetMargin));
     std::wstring captions;
-    for (const HMENU m : {menu, margins})
+    for (const HMENU m : {menu, margins, GetSubMenu(menu, PositionOf(PopupItem::Display))})
         for (int i = 0; i < GetMenuItemCount(m); ++i) captions += Caption(m, UINT(i)) + L"|";
     EXPECT_EQ(captions, L"\t\u2573|Set &Font && Color...|Set &Background Color...|&Transparent Background|Set &Position...|"
                         L"Set &Margin Width|&Display|Start with &Windows||&About...|&Quit|"
-                        L"&0 px|&1 px|&2 px|&3 px|&4 px|&5 px|&6 px|&7 px|&8 px|&9 px|");
+                        L"&0 px|&1 px|&2 px|&3 px|&4 px|&5 px|&6 px|&7 px|&8 px|&9 px|"
+                        L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
+                        L"Show C&ountry|Caps &Lock Mark|Hide from &Screenshots|");
     EXPECT_EQ(GetMenuDefaultItem(menu, TRUE, 0), 0u);
     const auto state = [&](PopupItem item) { return GetMenuState(menu, DesignOf(item).commandId, MF_BYCOMMAND); };
     fwMenu.SetTransparentChecked(true);
@@ -144,6 +150,51 @@ TEST_F(Windows, CapsLockMarkComesAndGoesWithCapsLockAndTheSizeStays) {
     marked.Unload();
 }
 
+TEST_F(Windows, TheOneMsTickIsTheFallbackOnly) {
+    fwMain.SetTracking(true);
+    process.commandLineText = L"/poll";
+    MainWindow polling{store, process, input};
+    polling.Load();
+    EXPECT_EQ(std::tuple(fwMain.toLang.Enabled(), polling.toLang.Enabled()), std::tuple(false, true)) << "events, or not";
+    polling.SetTracking(false);
+    EXPECT_FALSE(polling.toLang.Enabled()) << "no tick while a dialog holds the indicator";
+}
+
+// The events that wake the indicator, from the real system: input made with
+// SendInput over a window of the test's own, and a foreground change.
+TEST(InputEvents, RealInputAndAForegroundChangeArriveUntilUninstalled) {
+    std::set<WakeEvent> seen;
+    InputEvents events([&](WakeEvent event) { seen.insert(event); });
+    ASSERT_TRUE(events.Install());
+    const auto window = [](int left) {
+        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 100, 200, 200, 0, 0, 0, 0);
+    };
+    const HWND first = window(100), second = window(400);
+    const auto arrives = [&](WakeEvent event) {  // this thread's messages run the hooks; at most 2 s
+        for (const DWORD end = GetTickCount() + 2000; !seen.count(event) && GetTickCount() < end; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        return seen.count(event) > 0;
+    };
+    INPUT input[2]{};  // 5 pixels right, from the first window's middle; a key let go
+    std::tie(input[0].type, input[0].mi.dx, input[0].mi.dwFlags) = std::tuple(INPUT_MOUSE, 5, MOUSEEVENTF_MOVE);
+    std::tie(input[1].type, input[1].ki.wVk, input[1].ki.dwFlags) = std::tuple(INPUT_KEYBOARD, VK_F24, KEYEVENTF_KEYUP);
+    SetCursorPos(200, 200);
+    const DWORD before = GetTickCount();
+    ASSERT_EQ(SendInput(2, input, sizeof *input), 2u);
+    EXPECT_TRUE(arrives(WakeEvent::Moved) && arrives(WakeEvent::Key)) << "a move over the test's window and a key";
+    EXPECT_LE(InputEvents::LastInputMs() - before, GetTickCount() - before) << "the last input on the same clock";
+    SetForegroundWindow(first);
+    SetForegroundWindow(second);
+    // Windows raises the foreground event and the focus event; Wine only the focus event.
+    EXPECT_TRUE(arrives(WakeEvent::Focus) || arrives(WakeEvent::Foreground)) << "a foreground change";
+    events.Uninstall();
+    seen.clear();
+    SendInput(2, input, sizeof *input);
+    EXPECT_FALSE(arrives(WakeEvent::Key)) << "uninstalled";
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
 TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
@@ -157,6 +208,24 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
                          input.InputHostOf(id(frame))),
               std::tuple(id(frame), id(frame), id(edit), InputHost{}));
+    DestroyWindow(frame);
+}
+
+TEST(InputCursor, ConsolesAndAppFramesNameTheWindowThatReadsTheirKeys) {
+    const auto make = [](const wchar_t* name, HWND parent) {
+        WNDCLASSW kind{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, name};
+        RegisterClassW(&kind);
+        return CreateWindowExW(0, name, L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, parent, nullptr, nullptr, nullptr);
+    };
+    const HWND console = make(L"ConsoleWindowClass", nullptr), frame = make(L"ApplicationFrameWindow", nullptr);
+    const Win32InputCursor input;
+    const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
+    const InputHost consoleHost = input.InputHostOf(id(console)), waiting = input.InputHostOf(id(frame));
+    const HWND core = make(L"Windows.UI.Core.CoreWindow", frame);
+    EXPECT_TRUE(consoleHost.separate && consoleHost.window != kNoWindow && consoleHost.window != id(console) &&
+                input.ThreadOf(consoleHost.window) == GetCurrentThreadId());
+    EXPECT_EQ(std::tuple(waiting, input.InputHostOf(id(frame))), std::tuple(InputHost{true, kNoWindow}, InputHost{true, id(core)}));
+    DestroyWindow(console);
     DestroyWindow(frame);
 }
 
@@ -190,6 +259,13 @@ TEST_F(Windows, PositionDialogDragsWithAnyButtonUntilTheCaptureGoes) {
         SendMessageW(GetDlgItem(GetDlgItem(dialog.hWnd(), position_control::kBar), position_control::kDefault), BM_CLICK, 0, 0);
         EXPECT_EQ(at(), start) << "\"&Default\" puts it back";
     }
+    // Moved to a monitor at 144 dots per inch: laid out anew, the bar one and a half times as high and lower,
+    // the window where the system suggests.
+    RECT suggested{-900, -700, -300, -100}, bar{}, window{};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(GetDlgItem(dialog.hWnd(), position_control::kBar), &bar);
+    GetWindowRect(dialog.hWnd(), &window);
+    EXPECT_EQ(std::tuple(bar.bottom - bar.top, window.left, window.top), std::tuple(87L, -900L, -700L));
     ReleaseCapture();
     SendMessageW(sample, WM_LBUTTONDOWN, 0, 0);
     moveBy(-50, -60);
@@ -199,22 +275,67 @@ TEST_F(Windows, PositionDialogDragsWithAnyButtonUntilTheCaptureGoes) {
               std::tuple(false, 0, true, L"0")) << "Escape hands nothing over, and the indicator stores its own and returns";
 }
 
+TEST_F(Windows, IndicatorDrawnAtTheScaleOfTheMonitorUnderTheHotSpot) {
+    FakeMonitors monitors;
+    monitors.monitors = {{{0, 0, 1024, 768}, 96}, {{-800, -600, 0, 0}, 144}};
+    MainWindow indicator{store, process, input, SystemDisplayFacts(), monitors};
+    indicator.Load();
+    indicator.toLang.SetEnabled(false);
+    indicator.SetVisible(true);
+    const auto sizeAt = [&](ScreenPoint hotSpot) {
+        indicator.zMoveCursor(hotSpot.x, hotSpot.y);
+        RECT r{};
+        GetWindowRect(indicator.hWnd(), &r);
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto at96 = sizeAt({100, 100}), at144 = sizeAt({-400, -300});
+    EXPECT_GT(at144.second, at96.second * 5 / 4) << "one and a half times the scale, drawn anew, no stretching";
+    EXPECT_EQ(sizeAt({500, 400}), at96) << "back on the primary";
+    SendMessageW(indicator.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(monitors.reads, 2) << "read at Load and again when the displays change";
+}
+
+struct AboutHere : AboutHost, Shell {
+    bool OnLoadChecks(AboutMode) override { return true; }
+    void OnLoadLocationCheck(AboutMode) override {}
+    void OnYes() override {}
+    bool Open(const std::wstring&, const std::wstring&, int) override { return true; }
+};
+
+TEST_F(Windows, AboutDialogStaysAtTheScaleOfItsMonitorWhenActivatedAgain) {
+    AboutHere here;
+    AboutWindow dialog(here, store, here, process.version, {L"About", L"Hint"});
+    ASSERT_TRUE(dialog.Load(AboutMode::Help));
+    dialog.Show();
+    const auto width = [&] { RECT r{}; GetWindowRect(dialog.hWnd(), &r); return r.right - r.left; };
+    const LONG atSystemScale = width();
+    RECT suggested{0, 0, 600, 400};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const LONG atNewScale = width();
+    EXPECT_GT(atNewScale, atSystemScale * 5 / 4) << "laid out anew at one and a half times the scale";
+    const HWND no = GetDlgItem(GetDlgItem(dialog.hWnd(), about_control::kBar), about_control::kNo);
+    LOGFONTW font{}, stock{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(no, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    EXPECT_EQ(font.lfHeight, MulDiv(stock.lfHeight, 3, 2)) << "the buttons' font at the new scale";
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(fwMain.hWnd()));
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(width(), atNewScale) << "activated again, laid out at its own scale";
+}
+
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
     DisplayCommands display{store, fwMain, true};
     fwMenu.SetDisplayCommands(&display);
     for (const DisplayItem item : {DisplayItem::AfterChange, DisplayItem::Country})
         SendMessageW(fwMenu.hWnd(), WM_COMMAND, kDisplayItems[std::size_t(item)].commandId, 0);
     const HMENU submenu = GetSubMenu(fwMenu.ControlMenu(), PositionOf(PopupItem::Display));
-    std::wstring captions, marks;  // marks: o a checked radio item, x a checked box, - unchecked, | separator
+    std::wstring marks;  // o a checked radio item, x a checked box, - unchecked, | separator
     for (int i = 0; i < GetMenuItemCount(submenu); ++i) {
         MENUITEMINFOW info{};
         std::tie(info.cbSize, info.fMask) = std::tuple(UINT{sizeof info}, UINT{MIIM_FTYPE | MIIM_STATE});
         GetMenuItemInfoW(submenu, UINT(i), TRUE, &info);
-        captions += Caption(submenu, UINT(i)) + L"|";
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
-    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
-                        L"Show C&ountry|Caps &Lock Mark|Hide from &Screenshots|");
     EXPECT_EQ(marks, L"--o|--x--");
     fwMenu.SetDisplayCommands(nullptr);
 }

@@ -106,7 +106,6 @@ scenario_menu_commands() {
     xdotool mousemove $(e2e_rect_centre "$(probe children "$dialog" | grep -P "\tid=${id%:*}\tclass=Edit\t" | e2e_field rect)")
     xdotool click 1 key End BackSpace BackSpace BackSpace type "$value"; xdotool key Tab
   done
-  e2e_shot colour-dialog
   e2e_click_control "$dialog" OK
   e2e_check "OK writes BackColor=FF8000" e2e_wait_until 5 e2e_setting_is BackColor FF8000
   xdotool mousemove 420 300
@@ -126,12 +125,10 @@ scenario_menu_commands() {
     e2e_wait_until 10 e2e_app_window_titled "Morvane3™ - About" && e2e_shot about-dialog
   e2e_click_control "$(cmd_window "Morvane3™ - About")" "&OK"
   e2e_check "its \"&OK\" closes it and the indicator returns" e2e_wait_until 5 e2e_indicator_visible
-  cmd_open "the Display submenu" d Up && e2e_shot display-submenu   # its marks are a Wine test
-  xdotool key t
+  cmd_open "the Display submenu" d Up && e2e_shot display-submenu && xdotool key t  # its marks are a Wine test
   e2e_check "\"Over &Text Only\" writes Show=1" e2e_wait_until 5 e2e_setting_is Show 1
   xdotool mousemove 130 135
   e2e_check "over notepad's menu bar the indicator hides" e2e_wait_until 5 e2e_not e2e_indicator_visible
-  e2e_shot over-text-only
   local before
   cmd_open "after a change" d c && before=$(e2e_now_ms) && cmd_shown_for_the_time "\"After a &Change\" chosen" "$before"
   e2e_check "\"After a &Change\" writes Show=2" e2e_setting_is Show 2
@@ -146,7 +143,6 @@ scenario_menu_commands() {
   cp "$APP_DIR/Morvane3.dat" "$E2E_SCENARIO_DIR/settings-before-quit.dat"
   cmd_choose "quit" q
   e2e_check "quit ends the program and leaves no window" e2e_wait_until 10 eval "e2e_ended $APP_PID && ! e2e_app_windows"
-  e2e_shot after-quit
   e2e_check "the settings file is unchanged byte for byte" \
     cmp -s "$E2E_SCENARIO_DIR/settings-before-quit.dat" "$APP_DIR/Morvane3.dat"
 }

@@ -40,14 +40,12 @@ scenario_position_dialog() {
   e2e_check "the sample starts at the stored offsets from the hot spot" pos_sample_at "$((cl - 40)),$((ct + 20))"
   e2e_check "the sample looks like the indicator, pixel for pixel" e2e_wait_until 5 pos_sample_is indicator
   pos_drag $((cl - 60)) $((ct - 40))
-  e2e_shot dragged
   e2e_check "the dragged sample's corner is at the pointer" e2e_wait_until 3 pos_sample_at "$((cl - 60)),$((ct - 40))"
   xdotool key Return
   e2e_check "Enter after the drag closes the dialog and stores ShiftX=-60, ShiftY=-40" e2e_wait_until 5 \
     eval "! e2e_app_window_titled '$pos_title' >/dev/null && pos_stored -60 -40"
   xdotool mousemove 640 420
   e2e_check_indicator_at "the indicator sits at the new offsets" 580 380
-  e2e_shot after-enter
 
   # Full screen: a maximised notepad is no full-screen program, even with its
   # frame over the whole screen (no taskbar here); a window without a caption is.
@@ -58,12 +56,10 @@ scenario_position_dialog() {
     "probe windows Notepad | grep -P '\tclass=Notepad\t' | grep -qP '\tforeground=1\tmaximised=1\trect=-\d+,-\d+,'"
   e2e_check "over maximised notepad the indicator stays shown" e2e_holds 1 e2e_indicator_visible
   e2e_shot maximised
-  "$WINE" "$E2E_BIN/probe.exe" hold 0 0 $w $h >/dev/null 2>&1 &
-  local cover=$!; echo "$cover" >>"$E2E_SCENARIO_DIR/pids"
+  e2e_start_other -- "$E2E_BIN/probe.exe" hold 0 0 "$w" "$h"
   e2e_check "a window without a caption over the whole screen hides the indicator" \
     e2e_wait_until 5 e2e_not e2e_indicator_visible
-  e2e_shot full-screen
-  kill "$cover"; wait "$cover" 2>/dev/null
+  kill "$OTHER_PID"
   e2e_check "with it gone the indicator is back" e2e_wait_until 5 e2e_indicator_visible
 }
 e2e_scenario position_dialog 150 scenario_position_dialog

@@ -5,7 +5,6 @@
 #include "doubles/fake_input_cursor.h"
 #include "indicator/indicator_placement.h"
 #include "indicator/indicator_tracking.h"
-#include "indicator/language_code.h"
 
 namespace morvane {
 namespace {
@@ -71,7 +70,6 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
         << "hidden: nothing read, painted or placed";
     indicator.visible = true;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{}));
-    EXPECT_EQ(LanguageCode(L"fil"), L"FIL");
 }
 
 // A console reads its keys on the console host's thread; an app frame's core

@@ -59,11 +59,11 @@ TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
 
 TEST_F(DisplayMenuTest, HideFromScreenshotsIsGreyedAndUncheckedBeforeWindows10Version2004) {
     files.PutValue(kFile, L"Main", L"NoCapture", L"1");
-    const std::uint16_t id = Id(DisplayItem::NoCapture);
+    const std::uint16_t id = kDisplayItems[std::size_t(DisplayItem::NoCapture)].commandId;
     for (const auto& [build, usable] : {std::pair{17763u, false}, {19040u, false}, {19041u, true}, {22631u, true}}) {
         const MarkChanges marks = DisplayCommands(store, *this, CaptureExclusionWorks(build)).Marks();
-        EXPECT_EQ(std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Checked, usable}) +
-                  std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Enabled, false}), usable ? 1 : 2) << build;
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Checked, true}) * 10 +
+                  std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Enabled, false}), usable ? 10 : 1) << build;
     }
 }
 

@@ -40,8 +40,7 @@ TEST(Pickers, FaceName) {
 TEST(Pickers, FontToDescription) {
     const FakeAnsiCodePage ansi;
     const struct { std::int64_t scaled; int dpi; bool bold; std::int32_t height, weight; } rows[] = {
-        {97500, 96, true, -13, 700}, {100000, 96, false, -13, 0}, {82500, 96, false, -11, 0}, {85000, 96, false, -11, 0},
-        {100000, 120, false, -17, 0}};
+        {97500, 96, true, -13, 700}, {82500, 96, false, -11, 0}, {85000, 96, false, -11, 0}, {100000, 120, false, -17, 0}};
     for (const auto& row : rows) {
         StdFont font;
         std::tie(font.Name, font.Size, font.Italic, font.Strikethrough, font.Charset) =

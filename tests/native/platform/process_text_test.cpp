@@ -1,5 +1,6 @@
-// The process's own texts: the command line after the program name, the
-// executable's path, and the version record read from its bytes.
+// The process's own texts: the command line after the program name and the
+// version record read from its bytes. (The executable's path split gives the
+// settings file beside it in every journey.)
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,17 +18,6 @@ TEST(ProcessText, CommandLineAfterTheProgramName) {
         {L"Morvane3.exe\t\t/?", L"/?"}, {L"\"C:\\Program Files\\Morvane3.exe /?", L""}, {L"Morvane3.exe", L""},
         {L"", L""}, {L" /?", L"/?"}, {L"\"\" /?", L"/?"}};
     for (const auto& row : rows) EXPECT_EQ(TextAfterProgramName(row.commandLine), row.after) << row.commandLine;
-}
-
-TEST(ProcessText, ExecutablePathSplit) {
-    const struct { const wchar_t *path, *directory, *baseName; } rows[] = {
-        {L"C:\\Tools\\Morvane3.exe", L"C:\\Tools", L"Morvane3"}, {L"C:\\v1.2\\Morvane3", L"C:\\v1.2", L"Morvane3"},
-        {L"E:\\Morvane3.x.exe", L"E:", L"Morvane3.x"}, {L"Morvane3.exe", L"", L"Morvane3"},
-        {L"\\\\server\\share/Badge.exe", L"\\\\server\\share", L"Badge"}};
-    for (const auto& row : rows) {
-        const ExecutableLocation split = SplitExecutablePath(row.path);
-        EXPECT_EQ(split.directory + L"|" + split.baseName, std::wstring(row.directory) + L"|" + row.baseName) << row.path;
-    }
 }
 
 // A version resource block: length, value length, type, key, value and children, each on 4 bytes.

@@ -27,8 +27,6 @@ TEST_F(Settings, ReadNumberAndText) {
                          store.IniReadNumber(kFile, L"Main", L"Missing", 4).ToDouble(), store.IniReadText(kFile, L"font", L"NAME"),
                          store.IniReadText(kFile, L"Font", L"Missing", L"Tahoma")),
               std::tuple(3.0, 4.0, L"Arial", L"Tahoma"));
-    Put(L"Font", L"Name", std::wstring(40000, L'x'));
-    EXPECT_EQ(store.IniReadText(kFile, L"Font", L"Name").size(), 32766u);
 }
 
 TEST_F(Settings, WritesOnlyWhatChanged) {
