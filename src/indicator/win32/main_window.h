@@ -119,7 +119,7 @@ private:
     DisplayOptions display_;
     DisplayFollower follower_;
     IndicatorVisibility visibility_;
-    DrawingSurface surface_{ScreenTwipsPerPixel()};
+    DrawingSurface surface_;
 };
 
 } // namespace morvane::win32
