@@ -32,6 +32,7 @@ DisplayStep DisplayFollower::Follow(const DisplayOptions& options, const Display
     if (afterChange) {
         if (fadedOut_) step.alpha = kHidden;
         fadedOut_ = step.alpha == kHidden && !moment.fullScreen;
+        if (!fadedOut_) step.dueMs = MsToNextAlphaStep(options, moment.msSinceChange);
     }
 
     if (options.capsMark && Due(capsReadAtMs_, now, kSlowReadMs)) {

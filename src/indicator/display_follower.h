@@ -24,6 +24,7 @@ inline constexpr std::uint32_t kWindowReadMs = 50;
 struct DisplayStep {
     std::uint8_t alpha = kOpaque;
     bool capsChanged = false;  // the indicator must be painted again
+    std::optional<std::uint32_t> dueMs;  // the opacity changes by itself this much later
 };
 
 class DisplayFollower {

@@ -42,6 +42,16 @@ std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& mo
     return static_cast<std::uint8_t>(kOpaque * stepsLeft / kFadeSteps);
 }
 
+std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, std::uint32_t msSinceChange) {
+    if (options.show != ShowMode::AfterChange) return std::nullopt;
+    const std::uint32_t showMs = static_cast<std::uint32_t>(options.showSeconds) * 1000;
+    if (msSinceChange < showMs) return showMs - msSinceChange;
+    const std::uint32_t intoFade = msSinceChange - showMs;
+    if (intoFade >= kFadeMs) return std::nullopt;
+    const std::uint32_t nextStep = intoFade * kFadeSteps / kFadeMs + 1;
+    return (nextStep * kFadeMs + kFadeSteps - 1) / kFadeSteps - intoFade;
+}
+
 bool IsFullScreen(const WindowFrame& frame, const ScreenRect& monitor, std::wstring_view className) {
     return !frame.caption && !frame.maximised && CoversMonitor(frame.rect, monitor) && !IsShellWindowClass(className);
 }

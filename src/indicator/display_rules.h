@@ -3,6 +3,7 @@
 // is now, whether a window is a full-screen program, and the text shown for a
 // layout (an own label, or the code with its country).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,11 @@ struct DisplayMoment {
 // The indicator's opacity, kHidden to kOpaque. "After a change": opaque for
 // the show time, then kFadeSteps steps down to hidden over kFadeMs.
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment);
+
+// How long after msSinceChange "After a change" changes the opacity by
+// itself: at the end of the show time, then at each step of the fade; none
+// once hidden, nor in the other modes.
+std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, std::uint32_t msSinceChange);
 
 // A full-screen program: a window without a title bar, not maximised,
 // covering its whole monitor, and none of the shell's: not the desktop

@@ -1,13 +1,17 @@
 // Contracts of the program's own windows with the real system: the indicator
 // never takes the focus and is cut to its letters by a window region; the
-// control menu's native items and marks.
+// control menu's native items and marks; the events that wake it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+
 #include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
+#include "doubles/fake_monitors.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
 #include "indicator/display_rules.h"
@@ -32,7 +36,7 @@ struct Windows : ::testing::Test {
         fwMain.SetControlMenu(&fwMenu);
         fwMain.Load();
         ASSERT_TRUE(fwMain.IsLoaded());
-        fwMain.toLang.SetEnabled(false);
+        fwMain.SetTracking(false);
     }
     // The kind of the window's region (ERROR for none) and whether its top-left pixel is in it.
     std::pair<int, bool> Shape() const {
@@ -139,6 +143,51 @@ TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     hidden.Unload();
 }
 
+TEST_F(Windows, TheOneMsTickIsTheFallbackOnly) {
+    fwMain.SetTracking(true);
+    process.commandLineText = L"/poll";
+    MainWindow polling{store, process, input};
+    polling.Load();
+    EXPECT_EQ(std::tuple(fwMain.toLang.Enabled(), polling.toLang.Enabled()), std::tuple(false, true)) << "events, or not";
+    polling.SetTracking(false);
+    EXPECT_FALSE(polling.toLang.Enabled()) << "no tick while a dialog holds the indicator";
+}
+
+// The events that wake the indicator, from the real system: input made with
+// SendInput over a window of the test's own, and a foreground change.
+TEST(InputEvents, RealInputAndAForegroundChangeArriveUntilUninstalled) {
+    std::set<WakeEvent> seen;
+    InputEvents events([&](WakeEvent event) { seen.insert(event); });
+    ASSERT_TRUE(events.Install());
+    const auto window = [](int left) {
+        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 100, 200, 200, 0, 0, 0, 0);
+    };
+    const HWND first = window(100), second = window(400);
+    const auto arrives = [&](WakeEvent event) {  // this thread's messages run the hooks; at most 2 s
+        for (const DWORD end = GetTickCount() + 2000; !seen.count(event) && GetTickCount() < end; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        return seen.count(event) > 0;
+    };
+    INPUT input[2]{};  // 5 pixels right, from the first window's middle; a key let go
+    std::tie(input[0].type, input[0].mi.dx, input[0].mi.dwFlags) = std::tuple(INPUT_MOUSE, 5, MOUSEEVENTF_MOVE);
+    std::tie(input[1].type, input[1].ki.wVk, input[1].ki.dwFlags) = std::tuple(INPUT_KEYBOARD, VK_F24, KEYEVENTF_KEYUP);
+    SetCursorPos(200, 200);
+    const DWORD before = GetTickCount();
+    ASSERT_EQ(SendInput(2, input, sizeof *input), 2u);
+    EXPECT_TRUE(arrives(WakeEvent::Moved) && arrives(WakeEvent::Key)) << "a move over the test's window and a key";
+    EXPECT_LE(InputEvents::LastInputMs() - before, GetTickCount() - before) << "the last input on the same clock";
+    SetForegroundWindow(first);
+    SetForegroundWindow(second);
+    // Windows raises the foreground event and the focus event; Wine only the focus event.
+    EXPECT_TRUE(arrives(WakeEvent::Focus) || arrives(WakeEvent::Foreground)) << "a foreground change";
+    events.Uninstall();
+    seen.clear();
+    SendInput(2, input, sizeof *input);
+    EXPECT_FALSE(arrives(WakeEvent::Key)) << "uninstalled";
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
 TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
@@ -213,6 +262,26 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
     EXPECT_EQ(std::pair(r.left, r.top), std::pair(-900L, -700L));
     EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
     dialog.Unload();
+}
+
+TEST_F(Windows, IndicatorDrawnAtTheScaleOfTheMonitorUnderTheHotSpot) {
+    FakeMonitors monitors;
+    monitors.monitors = {{{0, 0, 1024, 768}, 96}, {{-800, -600, 0, 0}, 144}};
+    MainWindow indicator{store, process, input, SystemDisplayFacts(), monitors};
+    indicator.Load();
+    indicator.toLang.SetEnabled(false);
+    indicator.SetVisible(true);
+    const auto sizeAt = [&](ScreenPoint hotSpot) {
+        indicator.zMoveCursor(hotSpot.x, hotSpot.y);
+        RECT r{};
+        GetWindowRect(indicator.hWnd(), &r);
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto at96 = sizeAt({100, 100}), at144 = sizeAt({-400, -300});
+    EXPECT_GT(at144.second, at96.second * 5 / 4) << "one and a half times the scale, drawn anew, no stretching";
+    EXPECT_EQ(sizeAt({500, 400}), at96) << "back on the primary";
+    SendMessageW(indicator.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(monitors.reads, 2) << "read at Load and again when the displays change";
 }
 
 struct AboutHere : AboutHost, Shell {

@@ -35,7 +35,9 @@ TEST_F(DisplayFollowerTest, AfterAChangeShowsOnANewTopLevelWindowOnlyAndStaysHid
         {8, 4900, kHidden, "faded"}, {8, 3100, kHidden, "the clock came round again, 2^32 ms later"}};
     for (const auto& row : rows) EXPECT_EQ(At(row.xy, row.now).alpha, row.alpha) << row.why;
     follower.CodeChanged(7000);
-    EXPECT_EQ(At(8, 7100).alpha, kOpaque) << "a new code";
+    const DisplayStep shown = At(8, 7100);
+    EXPECT_EQ(std::tuple(shown.alpha, shown.dueMs), std::tuple(kOpaque, std::optional<std::uint32_t>(1900))) << "a new code";
+    EXPECT_FALSE(At(8, 9400).dueMs) << "faded out: nothing more to time";
 }
 
 TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRectangleChanges) {

@@ -25,6 +25,14 @@ TEST(DisplayRulesTest, EachModeShowsOrHidesFromPlainFacts) {
     }
 }
 
+TEST(DisplayRulesTest, AfterAChangeTheOpacityChangesAtTheShowTimesEndAndEachFadeStep) {
+    // Show 2 s, then 10 steps of 30 ms: ms since the change, ms to the next change (0: none).
+    const std::uint32_t rows[][2] = {{0, 2000}, {1999, 1}, {2000, 30}, {2015, 15}, {2290, 10}, {2300, 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(MsToNextAlphaStep({.show = ShowMode::AfterChange}, row[0]).value_or(0), row[1]) << row[0];
+    EXPECT_FALSE(MsToNextAlphaStep({}, 0)) << "always shown";
+}
+
 // The whole monitor; a frame outside it; above the taskbar; the other monitor; maximised; with a caption; the shell's.
 TEST(DisplayRulesTest, FullScreenIsACaptionlessUnmaximisedWindowOverItsMonitorAndNotTheShells) {
     const ScreenRect monitor{1920, 0, 3840, 1080}, whole{1920, 0, 3840, 1080}, frameOutside{1912, -8, 3848, 1088};
