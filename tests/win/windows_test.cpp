@@ -56,6 +56,12 @@ struct Windows : ::testing::Test {
     MainWindow fwMain{store, process, input};
 };
 
+HWND released = nullptr;  // the window the button came up over, as the test's thread read it
+LRESULT CALLBACK SeeRelease(int code, WPARAM message, LPARAM info) {
+    if (code == HC_ACTION && message == WM_LBUTTONUP) released = reinterpret_cast<MOUSEHOOKSTRUCT*>(info)->hwnd;
+    return CallNextHookEx(nullptr, code, message, info);
+}
+
 TEST_F(Windows, IndicatorNeverTakesTheFocus) {
     const HWND front = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100, nullptr,
                                        nullptr, nullptr, nullptr);
@@ -65,11 +71,7 @@ TEST_F(Windows, IndicatorNeverTakesTheFocus) {
     SetCursorPos(45, 45);  // a real click, which goes through the activation a click on a window brings
     INPUT click[2] = {{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
                       {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
-    static HWND released = nullptr;  // the window the button came up over, as the thread read it
-    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, [](int code, WPARAM message, LPARAM info) {
-        if (code == HC_ACTION && message == WM_LBUTTONUP) released = reinterpret_cast<MOUSEHOOKSTRUCT*>(info)->hwnd;
-        return CallNextHookEx(nullptr, code, message, info);
-    }, nullptr, GetCurrentThreadId());
+    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, SeeRelease, nullptr, GetCurrentThreadId());
     ASSERT_EQ(SendInput(2, click, sizeof(INPUT)), 2u);
     for (const DWORD start = GetTickCount(); !released && GetTickCount() - start < 1000; Sleep(10))
         for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
