@@ -52,10 +52,12 @@ void Print(std::wstring line) {
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
 }
 
+BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
+    return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE;
+}
 std::vector<HWND> Windows(HWND parent = nullptr) {
     std::vector<HWND> windows;
-    const auto collect = [](HWND hwnd, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE; };
-    parent ? EnumChildWindows(parent, collect, LPARAM(&windows)) : EnumWindows(collect, LPARAM(&windows));
+    parent ? EnumChildWindows(parent, Collect, LPARAM(&windows)) : EnumWindows(Collect, LPARAM(&windows));
     return windows;
 }
 std::wstring ClassOf(HWND hwnd) {
