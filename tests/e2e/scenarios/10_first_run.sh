@@ -67,7 +67,6 @@ scenario_first_run() {
   e2e_check "\"/?\" while a copy runs shows the help dialog" e2e_wait_until 20 e2e_help_dialog "$running_pid" ||
     { e2e_shot no-help; return; }
   dialog=$(e2e_field hwnd <<<"$(e2e_help_dialog "$running_pid")")
-  e2e_shot help-dialog
   e2e_check "the help dialog shows only \"&OK\"" eval "probe children $dialog | grep -P '\tvisible=1\t.*\ttext=&(OK|Yes|No)$' |
     grep -oP 'text=\K.*' | paste -sd' ' | grep -qx '&OK'"
   e2e_click_control "$dialog" "&OK"

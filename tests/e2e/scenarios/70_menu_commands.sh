@@ -129,6 +129,8 @@ scenario_menu_commands() {
   e2e_check "\"Over &Text Only\" writes Show=1" e2e_wait_until 5 e2e_setting_is Show 1
   xdotool mousemove 130 135
   e2e_check "over notepad's menu bar the indicator hides" e2e_wait_until 5 e2e_not e2e_indicator_visible
+  cmd_choose "Caps Lock mark" d l && e2e_check "\"Caps &Lock Mark\" writes CapsMark=1" e2e_wait_until 5 e2e_setting_is CapsMark 1
+  cmd_open "the Display submenu again" d Up && e2e_shot display-submenu-changed && xdotool key Escape Escape
   local before
   cmd_open "after a change" d c && before=$(e2e_now_ms) && cmd_shown_for_the_time "\"After a &Change\" chosen" "$before"
   e2e_check "\"After a &Change\" writes Show=2, the menu closed" eval "e2e_setting_is Show 2 && ! cmd_menu_open"
