@@ -4,7 +4,8 @@
 # which this kind of machine cannot run.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 fonts-wine xvfb xdotool imagemagick locales)
+          wine wine64 fonts-wine xvfb xdotool imagemagick locales
+          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

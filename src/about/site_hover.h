@@ -1,6 +1,8 @@
 #pragma once
 // Hot tracking of the about dialog's web-site link: when a mouse move starts
 // the hover, and when a tick finds that the cursor has left the link.
+#include "platform/display_facts.h"
+
 namespace morvane {
 
 struct MouseMoveKeys {
@@ -13,14 +15,6 @@ struct MouseMoveKeys {
 // Only a plain move starts the hover; a move with a button or Shift, Ctrl or
 // Alt held changes nothing.
 bool HoverStartsOnMove(const MouseMoveKeys& keys);
-
-// Screen pixels as GetWindowRect reports them.
-struct ScreenRect {
-    long left = 0;
-    long top = 0;
-    long right = 0;
-    long bottom = 0;
-};
 
 // All four edges count as inside, the right and bottom ones included.
 bool CursorOverLink(long cursorX, long cursorY, const ScreenRect& link);

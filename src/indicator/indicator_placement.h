@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "indicator/paint_layout.h"
+#include "platform/display_facts.h"
 #include "platform/input_cursor.h"
 
 namespace morvane {
@@ -33,5 +34,16 @@ IndicatorOffset SettledOffset(IndicatorOffset stored, const IndicatorGeometry& i
 // hotSpot. Not limited to the screen.
 ScreenPoint IndicatorTopLeft(ScreenPoint hotSpot, IndicatorOffset offset, CursorSize cursor,
                              const IndicatorGeometry& indicator);
+
+// "Keep Inside the Screen": on each axis where the indicator at topLeft
+// would cross an edge of the monitor, it goes to the other side of the hot
+// spot with the same gap, mirrored; then it is held within the monitor's
+// edges (from its left or top edge when it is larger than the monitor).
+ScreenPoint KeptInside(ScreenPoint topLeft, ScreenPoint hotSpot, const IndicatorGeometry& indicator,
+                       const ScreenRect& monitor);
+
+// The system cursor's size on a monitor at dpi, from its size at the
+// system's scale: in proportion, a half to the even neighbour.
+CursorSize CursorSizeAt(CursorSize atSystemDpi, int systemDpi, int dpi);
 
 } // namespace morvane

@@ -45,13 +45,14 @@ TickAction ChooseTickAction(const InputCursor& input, bool menuOpen) {
 }
 
 IndicatorOffset MoveIndicator(ScreenPoint hotSpot, IndicatorOffset stored, CursorSize cursor, LanguageShown& shown,
-                              const InputCursor& input, TrackedIndicator& indicator) {
+                              const InputCursor& input, TrackedIndicator& indicator, const ScreenRect* keepInside) {
     if (!indicator.IsShown()) return stored;
     if (FollowLanguage(hotSpot, indicator.Id(), shown, input)) indicator.Repaint();
     // After the repaint: a new code can change the indicator's size.
     const IndicatorGeometry geometry = indicator.Geometry();
     const IndicatorOffset offset = SettledOffset(stored, geometry);
-    indicator.PlaceOnTop(IndicatorTopLeft(hotSpot, offset, cursor, geometry));
+    const ScreenPoint topLeft = IndicatorTopLeft(hotSpot, offset, cursor, geometry);
+    indicator.PlaceOnTop(keepInside ? KeptInside(topLeft, hotSpot, geometry, *keepInside) : topLeft);
     return offset;
 }
 

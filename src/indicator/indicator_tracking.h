@@ -51,9 +51,12 @@ struct LanguageShown {
 // the indicator is hidden; unless the cursor is over the indicator itself,
 // the layout the user types with there (LayoutSourceWindow), and on a new
 // layout handle the code is derived and the indicator repainted; then the
-// offset is settled and the indicator placed. Returns the offset to keep from now on (in memory only).
-// A tick that finds the layout unchanged reads no language and allocates nothing.
+// offset is settled and the indicator placed, kept inside keepInside (the
+// monitor under the hot spot) when given. Returns the offset to keep from now
+// on (in memory only). A tick that finds the layout unchanged reads no
+// language and allocates nothing.
 IndicatorOffset MoveIndicator(ScreenPoint hotSpot, IndicatorOffset stored, CursorSize cursor, LanguageShown& shown,
-                              const InputCursor& input, TrackedIndicator& indicator);
+                              const InputCursor& input, TrackedIndicator& indicator,
+                              const ScreenRect* keepInside = nullptr);
 
 } // namespace morvane

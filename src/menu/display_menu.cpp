@@ -21,6 +21,7 @@ struct FlagItem {
 };
 const FlagItem kFlagItems[] = {
     {DisplayItem::FullScreen, &DisplayOptions::fullScreen, settings_key::kFullScreen},
+    {DisplayItem::KeepInside, &DisplayOptions::keepInside, settings_key::kKeepInside},
     {DisplayItem::Country, &DisplayOptions::country, settings_key::kCountry},
     {DisplayItem::CapsMark, &DisplayOptions::capsMark, settings_key::kCapsMark},
     {DisplayItem::NoCapture, &DisplayOptions::noCapture, settings_key::kNoCapture},

@@ -12,7 +12,7 @@
 
 namespace morvane {
 
-enum class DisplayItem { Always, OverText, AfterChange, Separator, FullScreen, Country, CapsMark, NoCapture };
+enum class DisplayItem { Always, OverText, AfterChange, Separator, FullScreen, KeepInside, Country, CapsMark, NoCapture };
 
 struct DisplayItemDesign {
     DisplayItem item;
@@ -21,12 +21,13 @@ struct DisplayItemDesign {
 };
 
 // The first three are one choice, shown with radio marks; the rest are check items.
-inline constexpr std::array<DisplayItemDesign, 8> kDisplayItems{{
+inline constexpr std::array<DisplayItemDesign, 9> kDisplayItems{{
     {DisplayItem::Always, L"&Always", 300},
     {DisplayItem::OverText, L"Over &Text Only", 301},
     {DisplayItem::AfterChange, L"After a &Change", 302},
     {DisplayItem::Separator, L"-", 0},
     {DisplayItem::FullScreen, L"Hide Over &Full Screen", 304},
+    {DisplayItem::KeepInside, L"&Keep Inside the Screen", 308},
     {DisplayItem::Country, L"Show &Country", 305},
     {DisplayItem::CapsMark, L"Caps &Lock Mark", 306},
     {DisplayItem::NoCapture, L"Hide from &Screenshots", 307},

@@ -1,6 +1,6 @@
 #pragma once
 // The system's colour and font dialogs. Each runs modally, on top of all
-// windows and centred on the primary screen, with the caller's title (the
+// windows and centred on the monitor that holds the cursor, with the caller's title (the
 // dialog's own caption when the title is empty).
 #include <array>
 #include <cstdint>

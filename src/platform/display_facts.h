@@ -5,10 +5,18 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/screen_rect.h"
 #include "platform/window_id.h"
 
 namespace morvane {
+
+// Screen pixels, right and bottom just past the last pixel.
+struct ScreenRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
 
 class DisplayFacts {
 public:

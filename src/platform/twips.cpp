@@ -22,4 +22,9 @@ double TwipsFromPixels(std::int32_t pixels, double twipsPerPixel) {
     return pixels * twipsPerPixel;
 }
 
+std::int32_t FontPixelsFromPoints(double points, int dotsPerInch) {
+    constexpr double kPointsPerInch = 72;
+    return PixelsFromTwips(points * dotsPerInch, kPointsPerInch);
+}
+
 } // namespace morvane

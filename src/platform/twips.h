@@ -21,4 +21,8 @@ double TwipsPerPixelFromDpi(int dotsPerInch);
 std::int32_t PixelsFromTwips(double twips, double twipsPerPixel);
 double TwipsFromPixels(std::int32_t pixels, double twipsPerPixel);
 
+// The height of a font of this many points at dpi, in whole pixels (a half
+// to the even neighbour): 11 for 8.25 points at 96 dots per inch.
+std::int32_t FontPixelsFromPoints(double points, int dotsPerInch);
+
 } // namespace morvane

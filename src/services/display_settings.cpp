@@ -32,6 +32,7 @@ DisplayOptions ReadDisplayOptions(const SettingsStore& store, const std::wstring
     options.show = ShowModeOf(store.IniReadNumber(file, kMain, kShow, 0));
     options.showSeconds = ShowSecondsOf(store.IniReadNumber(file, kMain, kShowSeconds, kDefaultShowSeconds));
     options.fullScreen = ReadFlag(store, file, kFullScreen);
+    options.keepInside = ReadFlag(store, file, kKeepInside);
     options.country = ReadFlag(store, file, kCountry);
     options.capsMark = ReadFlag(store, file, kCapsMark);
     options.noCapture = ReadFlag(store, file, kNoCapture);

@@ -25,6 +25,7 @@ struct DisplayOptions {
     ShowMode show = ShowMode::Always;
     std::int32_t showSeconds = kDefaultShowSeconds;
     bool fullScreen = false;  // hide while the foreground window covers its monitor
+    bool keepInside = false;  // never across an edge of the monitor under the cursor
     bool country = false;     // "EN-US" instead of "EN"
     bool capsMark = false;    // a bar above the letters while Caps Lock is on
     bool noCapture = false;   // left out of screenshots and screen sharing

@@ -14,6 +14,7 @@ inline constexpr wchar_t kSilent[] = L"Silent";
 inline constexpr wchar_t kShow[] = L"Show";
 inline constexpr wchar_t kShowSeconds[] = L"ShowSeconds";
 inline constexpr wchar_t kFullScreen[] = L"FullScreen";
+inline constexpr wchar_t kKeepInside[] = L"KeepInside";
 inline constexpr wchar_t kCountry[] = L"Country";
 inline constexpr wchar_t kCapsMark[] = L"CapsMark";
 inline constexpr wchar_t kNoCapture[] = L"NoCapture";

@@ -192,9 +192,9 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
         captions += Caption(submenu, UINT(i)) + L"|";
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
-    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|Show &Country|Caps &Lock Mark|"
-                        L"Hide from &Screenshots|");
-    EXPECT_EQ(marks, L"--o|-x--");
+    EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
+                        L"Show &Country|Caps &Lock Mark|Hide from &Screenshots|");
+    EXPECT_EQ(marks, L"--o|--x--");
     EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"Show"), L"2");
     fwMenu.SetDisplayCommands(nullptr);
 }

@@ -6,6 +6,7 @@
 #include "about/about_layout.h"
 #include "about/win32/keyed_bitmap.h"
 #include "platform/twips.h"
+#include "platform/win32/monitors_win32.h"
 #include "platform/win32/screen_metrics.h"
 #include "resources/resource_ids.h"
 #include "services/settings_keys.h"
@@ -96,7 +97,7 @@ bool AboutWindow::Load(AboutMode mode) {
     return true;
 }
 
-// Centred on the screen at the designed size.
+// Centred on the monitor that holds the cursor, at the designed size.
 bool AboutWindow::CreateWindowCentred() {
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
@@ -108,9 +109,9 @@ bool AboutWindow::CreateWindowCentred() {
     design.caption = version_.LegalTrademarks.c_str();
     design.width = outer.right - outer.left;
     design.height = outer.bottom - outer.top;
-    const DialogOrigin origin = CentredOn({design.width, design.height}, HalfPixel::TowardZero);
-    design.left = origin.left;
-    design.top = origin.top;
+    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, design.width, design.height);
+    design.left = origin.x;
+    design.top = origin.y;
     return Create(design);
 }
 
@@ -140,7 +141,7 @@ void AboutWindow::LoadColoursFontsAndSizes() {
     // Fonts: everything measured and shown in the text's font.
     StdFont windowFont;
     CopyFont(textFont_, windowFont);
-    SetTextFont(windowFont);
+    SetTextFont(windowFont, ScreenTwipsPerPixel());
     StdFont linkFont;
     CopyFont(textFont_, linkFont);
     tbSite.SetFont(linkFont);

@@ -47,7 +47,7 @@ public:
     ~AboutWindow() override;
 
     // The host's checks first (false: nothing is made and Load ends); then
-    // the window, hidden and centred on the screen; then the host's location
+    // the window, hidden and centred on the monitor under the cursor; then the host's location
     // check, which may accept and close it; then, for a dialog still loaded,
     // its controls with their colours, fonts and sizes. True when the dialog
     // is still loaded at the end. Nothing when loaded already.

@@ -4,6 +4,7 @@
 #include "menu/win32/menu_window.h"
 #include "platform/twips.h"
 #include "platform/win32/display_facts_win32.h"
+#include "platform/win32/monitors_win32.h"
 #include "platform/win32/picture_box.h"
 #include "services/settings_keys.h"
 
@@ -27,7 +28,7 @@ public:
     // rectangle, so a tick reads it once.
     IndicatorGeometry Geometry() const override {
         GetWindowRect(window_.hWnd(), &rect_);
-        const TwipsPerPixel twips = ScreenTwipsPerPixel();
+        const TwipsPerPixel twips = window_.Twips();
         return {twips, TwipsFromPixels(rect_.right - rect_.left, twips.x),
                 TwipsFromPixels(rect_.bottom - rect_.top, twips.y)};
     }
@@ -58,9 +59,13 @@ const DisplayFacts& SystemDisplayFacts() {
     return facts;
 }
 
+const Monitors& DefaultMonitors() {
+    return SystemMonitors();
+}
+
 MainWindow::MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
-                       const DisplayFacts& display)
-    : store_(store), process_(process), input_(input), facts_(display) {}
+                       const DisplayFacts& display, const Monitors& monitors)
+    : store_(store), process_(process), input_(input), facts_(display), monitors_(monitors) {}
 
 void MainWindow::Load() {
     if (IsLoaded()) return;
@@ -82,6 +87,7 @@ void MainWindow::Load() {
     POSITION_TOP = settings.POSITION_TOP;
     CURSOR_Width = settings.CURSOR_Width;
     CURSOR_Height = settings.CURSOR_Height;
+    monitors_.Start({CURSOR_Width, CURSOR_Height});
     SetDisplayOptions(ReadDisplayOptions(store_, Tag()));
     // Until the first paint the window shows its background.
     surface_.SetBackColor(BackColor);
@@ -109,13 +115,27 @@ void MainWindow::LangTick() {
 }
 
 void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
+    if (!Visible() && !visibility_.HiddenByDisplay()) return;
+    FollowMonitor({nCursorX, nCursorY});
     TrackedMainWindow tracked(*this);
-    const IndicatorOffset kept = MoveIndicator({nCursorX, nCursorY}, {POSITION_Left, POSITION_TOP},
-                                               {CURSOR_Width, CURSOR_Height}, shown_, input_, tracked);
+    const IndicatorOffset kept =
+        MoveIndicator({nCursorX, nCursorY}, {POSITION_Left, POSITION_TOP}, {CURSOR_Width, CURSOR_Height}, shown_,
+                      input_, tracked, display_.keepInside ? &monitors_.Current().rect : nullptr);
     POSITION_Left = kept.left;
     POSITION_TOP = kept.top;
     // With every option off and the window opaque, nothing more is read.
     if (display_.MayHide() || display_.capsMark || visibility_.MayNotBeOpaque()) FollowDisplay({nCursorX, nCursorY});
+}
+
+// The figures of a single monitor at that monitor's scale: the font, the
+// margin and the cursor the automatic offset counts from.
+void MainWindow::FollowMonitor(ScreenPoint hotSpot) {
+    if (!monitors_.Follow(hotSpot)) return;
+    surface_.SetDpi(monitors_.Current().dpi);
+    const CursorSize cursor = monitors_.Cursor();
+    CURSOR_Width = cursor.width;
+    CURSOR_Height = cursor.height;
+    zPaintCursor();
 }
 
 void MainWindow::FollowDisplay(ScreenPoint hotSpot) {
@@ -204,7 +224,7 @@ void MainWindow::zPaintCursor(PictureBox& vObj) {
 void MainWindow::PaintOn(DrawingSurface& surface, HWND window) const {
     const bool transparent = fwMenu_ != nullptr && fwMenu_->TransparentChecked();
     PaintIndicator(surface, window,
-                   {text_, MARGIN_Width, transparent, ScreenTwipsPerPixel(), display_.capsMark,
+                   {text_, MARGIN_Width, transparent, surface.Twips(), display_.capsMark,
                     display_.capsMark && follower_.CapsOn()});
 }
 
@@ -224,6 +244,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         surface_.PaintWindow(hWnd());
         return 0;
+    case WM_DPICHANGED:
+        // The next tick sizes and draws it at the scale of the monitor under
+        // the cursor; the system's suggested rectangle is not taken.
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+        monitors_.Reread();
+        return message == WM_DPICHANGED ? 0 : Window::HandleMessage(message, wParam, lParam);
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }

@@ -10,9 +10,11 @@
 #include "indicator/indicator_settings.h"
 #include "indicator/indicator_tracking.h"
 #include "indicator/indicator_visibility.h"
+#include "indicator/monitor_follower.h"
 #include "menu/display_menu.h"
 #include "platform/display_facts.h"
 #include "platform/input_cursor.h"
+#include "platform/monitors.h"
 #include "platform/process_facts.h"
 #include "platform/win32/drawing_surface.h"
 #include "platform/win32/timer.h"
@@ -26,13 +28,14 @@ class PictureBox;
 
 inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 
-// The system's own display facts.
+// The system's own display facts and monitors.
 const DisplayFacts& SystemDisplayFacts();
+const Monitors& DefaultMonitors();
 
 class MainWindow : public Window, public DisplayTarget {
 public:
     MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
-               const DisplayFacts& display = SystemDisplayFacts());
+               const DisplayFacts& display = SystemDisplayFacts(), const Monitors& monitors = DefaultMonitors());
 
     // Creates the window, hidden, and reads every setting; toLang is enabled
     // last. Nothing when the window is loaded already.
@@ -44,9 +47,9 @@ public:
     // menu window must outlive this window's ticks or be replaced first.
     void SetControlMenu(MenuWindow* fwMenu) { fwMenu_ = fwMenu; }
 
-    // Places the indicator beside the cursor's hot spot (screen pixels),
-    // reading the language of the window under it when its layout changed.
-    // Nothing while the indicator is hidden.
+    // Places the indicator beside the cursor's hot spot (screen pixels), at
+    // the scale of the monitor that holds it, reading the language of the
+    // window under it when its layout changed. Nothing while the indicator is hidden.
     void zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY);
 
     // Draws the language code on the indicator itself, sized to the code and
@@ -74,6 +77,8 @@ public:
     // The layout under the cursor has changed: the text shown is derived (its
     // own label, or the code with its country when that option is on) and painted.
     void ShowNewLayout();
+    // The indicator's own twips per pixel: those of the monitor it is on.
+    TwipsPerPixel Twips() const { return surface_.Twips(); }
 
     Colour BackColor = 0x00FFFFFF;
     Colour ForeColor = 0x00000000;
@@ -96,6 +101,8 @@ private:
     void LangTick();
     void PaintOn(DrawingSurface& surface, HWND window) const;
     void FollowDisplay(ScreenPoint hotSpot);
+    // Drawn at the scale of the monitor under the hot spot.
+    void FollowMonitor(ScreenPoint hotSpot);
     void Apply(VisibilityAction action);
     void SetAlpha(std::uint8_t alpha);
     void SetLayered(bool layered);
@@ -104,6 +111,7 @@ private:
     const ProcessFacts& process_;
     const InputCursor& input_;
     const DisplayFacts& facts_;
+    MonitorFollower monitors_;
 
     MenuWindow* fwMenu_ = nullptr;
     LanguageShown shown_;  // sLangCode and nLayout

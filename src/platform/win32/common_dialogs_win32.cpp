@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win32/dialog_window.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/monitors_win32.h"
 
 namespace morvane::win32 {
 
@@ -15,7 +15,7 @@ namespace {
 static_assert(sizeof(LOGFONTA) == 60, "the font description is the 60-byte ANSI LOGFONT");
 static_assert(sizeof(FontDescription::faceName) == sizeof(LOGFONTA::lfFaceName));
 
-// Caption, topmost, centred on the primary screen. The title travels in the
+// Caption, topmost, centred on the monitor that holds the cursor. The title travels in the
 // dialog description's custom data, so no state outlives the call.
 void PrepareDialog(HWND dialog, const std::wstring* title) {
     if (title != nullptr && !title->empty()) SetWindowTextW(dialog, title->c_str());
@@ -24,8 +24,8 @@ void PrepareDialog(HWND dialog, const std::wstring* title) {
     GetWindowRect(dialog, &outer);
     const std::int32_t width = outer.right - outer.left;
     const std::int32_t height = outer.bottom - outer.top;
-    const DialogOrigin origin = CentredOrigin(PrimaryMonitor().area, width, height, HalfPixel::TowardZero);
-    MoveWindow(dialog, origin.left, origin.top, width, height, TRUE);
+    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, width, height);
+    MoveWindow(dialog, origin.x, origin.y, width, height, TRUE);
 }
 
 // ColorDialogHook and FontDialogHook: WM_INITDIALOG carries the dialog's

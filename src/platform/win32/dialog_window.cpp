@@ -26,28 +26,20 @@ BOOL CALLBACK DisableShownWindow(HWND window, LPARAM found) {
 
 } // namespace
 
-DialogMonitor PrimaryMonitor() {
-    return {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, ScreenTwipsPerPixel()};
-}
-
 void DialogWindow::SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton) {
     default_ = &defaultButton;
     cancel_ = &cancelButton;
 }
 
-DialogOrigin DialogWindow::CentredOn(SIZE outer, HalfPixel half) const {
-    return CentredOrigin(monitor_.area, outer.cx, outer.cy, half);
-}
-
-void DialogWindow::Centre(HalfPixel half) {
+void DialogWindow::CentreOn(const Monitor& monitor) {
     RECT outer{};
     GetWindowRect(hWnd(), &outer);
-    const DialogOrigin origin = CentredOn({outer.right - outer.left, outer.bottom - outer.top}, half);
-    SetWindowPos(hWnd(), nullptr, origin.left, origin.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPoint origin = CentredOn(monitor.rect, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void DialogWindow::SetTextFont(const StdFont& font) {
-    text_.emplace(monitor_.twips);
+void DialogWindow::SetTextFont(const StdFont& font, TwipsPerPixel scale) {
+    text_.emplace(scale);
     text_->SetFont(font);
 }
 

@@ -2,14 +2,14 @@
 // The base of the program's dialogs: the keys (Enter to the focused push
 // button or else the default one, Escape to the cancel button, Tab, arrows
 // and access keys among the controls), the control that had the focus given
-// back when the user returns, the place centred on its monitor, the text font
-// at the monitor's scale, and the modal run.
+// back when the user returns, the place centred on a monitor, the text font
+// at a given scale, and the modal run.
 #include <windows.h>
 
 #include <optional>
 #include <vector>
 
-#include "platform/dialog_centring.h"
+#include "platform/monitors.h"
 #include "platform/std_font.h"
 #include "platform/twips.h"
 #include "platform/win32/controls.h"
@@ -17,15 +17,6 @@
 #include "platform/win32/window.h"
 
 namespace morvane::win32 {
-
-// The monitor a dialog stands on, and its scale.
-struct DialogMonitor {
-    ScreenRect area;  // pixels
-    TwipsPerPixel twips;
-};
-
-// The primary screen at the system's scale.
-DialogMonitor PrimaryMonitor();
 
 class DialogWindow : public Window {
 public:
@@ -35,23 +26,17 @@ public:
 protected:
     DialogWindow() = default;
 
-    // Where the dialog stands and at which scale; the primary screen unless
-    // set otherwise before the dialog is made.
-    const DialogMonitor& Monitor() const { return monitor_; }
-    void SetMonitor(const DialogMonitor& monitor) { monitor_ = monitor; }
-
     // Enter clicks defaultButton when no push button has the focus and it is
     // visible; Escape clicks cancelButton. Both must outlive the dialog's window.
     void SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton);
 
-    // Where a window of this outer size stands centred on the monitor.
-    DialogOrigin CentredOn(SIZE outer, HalfPixel half) const;
-    // Moves the dialog, at its size now, to the centre of its monitor.
-    void Centre(HalfPixel half);
+    // Moves the dialog, at its size now, to the centre of the monitor
+    // (CentredOn, as a dialog made centred and the system's dialogs).
+    void CentreOn(const Monitor& monitor);
 
-    // The text font at the monitor's scale: it measures the dialog's texts and
-    // is lent to the controls that show them.
-    void SetTextFont(const StdFont& font);
+    // The text font at this scale: it measures the dialog's texts and is lent
+    // to the controls that show them.
+    void SetTextFont(const StdFont& font, TwipsPerPixel scale);
     const DrawingSurface& TextSurface() const { return *text_; }
     HFONT TextFont() const;
     // The push buttons' own font.
@@ -84,7 +69,6 @@ private:
     void DisableOtherWindows();
     void RestoreOtherWindows();
 
-    DialogMonitor monitor_ = PrimaryMonitor();
     std::optional<DrawingSurface> text_;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;

@@ -35,7 +35,7 @@ UniqueBitmap ScreenBitmap(int width, int height) {
 
 LOGFONTW LogFontOf(const StdFont& font, int dpiY) {
     LOGFONTW log{};
-    log.lfHeight = -static_cast<LONG>(RoundHalfEven(font.Size.ToDouble() * dpiY / 72.0));
+    log.lfHeight = -static_cast<LONG>(FontPixelsFromPoints(font.Size.ToDouble(), dpiY));
     log.lfWeight = font.Weight;
     log.lfItalic = font.Italic ? TRUE : FALSE;
     log.lfUnderline = font.Underline ? TRUE : FALSE;
@@ -82,8 +82,15 @@ void DrawingSurface::Resize(int widthPixels, int heightPixels) {
     image_ = std::move(fresh);
 }
 
+void DrawingSurface::SetDpi(int dpi) {
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    twips_ = {TwipsPerPixelFromDpi(dpi), TwipsPerPixelFromDpi(dpi)};
+    if (hfont_) SetFont(StdFont(font_));
+}
+
 void DrawingSurface::SetFont(const StdFont& font) {
-    const LOGFONTW log = LogFontOf(font, GetDeviceCaps(dc_.get(), LOGPIXELSY));
+    const LOGFONTW log = LogFontOf(font, dpi_ != 0 ? dpi_ : GetDeviceCaps(dc_.get(), LOGPIXELSY));
     UniqueFont fresh(CreateFontIndirectW(&log));
     if (!fresh) return;
     SelectObject(dc_.get(), fresh.get());

@@ -34,6 +34,13 @@ public:
     Colour ForeColor() const { return foreColor_; }
     void SetForeColor(Colour colour) { foreColor_ = colour; }
 
+    // The scale of the monitor it is shown on: positions, text sizes and the
+    // font are given at dpi from now on; the font is made anew. Until it is
+    // set, the scale is the one given at construction and the font's is
+    // the screen's.
+    void SetDpi(int dpi);
+    TwipsPerPixel Twips() const { return twips_; }
+
     // Until a font is set the surface draws in the system's default font.
     const StdFont& Font() const { return font_; }
     // A font the system cannot make leaves the current one in place.
@@ -80,6 +87,7 @@ private:
     UniqueFont hfont_;
     HGDIOBJ originalBitmap_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
+    int dpi_ = 0;  // 0: the screen's
     int width_ = 0;
     int height_ = 0;
     Colour backColor_ = 0x00FFFFFF;

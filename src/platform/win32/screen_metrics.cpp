@@ -9,32 +9,29 @@ namespace morvane::win32 {
 
 namespace {
 
-double TwipsPerPixel(int capability) {
+int DotsPerInch(int capability) {
     const WindowDc screen = WindowDc::Client(nullptr);
-    return TwipsPerPixelFromDpi(GetDeviceCaps(screen.get(), capability));
+    return GetDeviceCaps(screen.get(), capability);
 }
 
 } // namespace
 
-// The program is system-DPI aware: the screen's DPI is fixed for the life of
-// the process, so it is read once rather than on every tick that places the
-// indicator.
+// The system's DPI is fixed for the life of the process (each monitor's own
+// scale comes from the monitors), so it is read once rather than on every
+// tick that places the indicator.
+int ScreenDpi() {
+    static const int dpi = DotsPerInch(LOGPIXELSX);
+    return dpi;
+}
+
 double TwipsPerPixelX() {
-    static const double twips = TwipsPerPixel(LOGPIXELSX);
+    static const double twips = TwipsPerPixelFromDpi(ScreenDpi());
     return twips;
 }
 
 double TwipsPerPixelY() {
-    static const double twips = TwipsPerPixel(LOGPIXELSY);
+    static const double twips = TwipsPerPixelFromDpi(DotsPerInch(LOGPIXELSY));
     return twips;
-}
-
-double ScreenWidth() {
-    return TwipsFromPixels(GetSystemMetrics(SM_CXSCREEN), TwipsPerPixelX());
-}
-
-double ScreenHeight() {
-    return TwipsFromPixels(GetSystemMetrics(SM_CYSCREEN), TwipsPerPixelY());
 }
 
 } // namespace morvane::win32

@@ -1,13 +1,13 @@
 #pragma once
-// The screen as window geometry sees it: twips per pixel from the screen's
-// real resolution (the program is DPI aware), and the primary screen's size.
+// The screen as window geometry sees it: twips per pixel from the system's
+// scale, the one the process started at.
 namespace morvane::win32 {
+
+// The screen's dots per inch across, as the process started: the system's scale.
+int ScreenDpi();
 
 // 15 at 96 dots per inch.
 double TwipsPerPixelX();
 double TwipsPerPixelY();
-// The primary screen's size in twips.
-double ScreenWidth();
-double ScreenHeight();
 
 } // namespace morvane::win32

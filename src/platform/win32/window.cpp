@@ -36,6 +36,32 @@ bool IsChild(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
 }
 
+// Windows 10 version 1607 and later; before it every monitor has the
+// system's scale and no window changes its scale.
+using AdjustForDpi = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
+AdjustForDpi* AdjustWindowRectForDpi() {
+    static const auto function = reinterpret_cast<AdjustForDpi*>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    return function;
+}
+
+// Moved to a monitor of another scale (WM_DPICHANGED): the window goes where
+// the system suggests, with its frame at the new scale round the client
+// area it has, so nothing inside is cut.
+void FollowScale(HWND window, UINT dpi, const RECT& suggested) {
+    RECT outer{};
+    GetClientRect(window, &outer);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    if (AdjustForDpi* adjust = AdjustWindowRectForDpi()) {
+        adjust(&outer, style, FALSE, exStyle, dpi);
+    } else {
+        AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace
 
 Window::~Window() {
@@ -96,6 +122,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             (*timer)->Tick();
             return 0;
         }
+    }
+    if (message == WM_DPICHANGED) {
+        FollowScale(hwnd_, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/twips.h"
-#include "platform/win32/screen_metrics.h"
+#include "platform/win32/monitors_win32.h"
 #include "position/position_choice.h"
 #include "services/utilities.h"
 #include "services/win32/set_form_size.h"
@@ -94,7 +94,7 @@ bool PositionWindow::Load() {
     returnPending_ = true;
 
     SetIcon(owner_.IndicatorWindow().Icon());
-    SetTextFont(LabelFont());
+    SetTextFont(LabelFont(), ScreenTwipsPerPixel());
     CreateControls();
     PlaceControls();
     DrawPreview();
@@ -149,7 +149,7 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    Centre(HalfPixel::ToEven);
+    CentreOn(MonitorUnderCursor());
 }
 
 void PositionWindow::DrawPreview() {

@@ -7,7 +7,8 @@
 //                                prefix (default "Morvane3") and all other
 //                                top-level windows of their processes
 //   probe children <window>      the controls inside a window
-//   probe hold                   keeps Wine's desktop up until ended
+//   probe hold [<l> <t> <r> <b>] keeps Wine's desktop up until ended; with a
+//                                rectangle, a caption-less window over it in front
 //   probe move <window> <x> <y> <width> <height>
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
@@ -152,9 +153,14 @@ int ReportChildren(HWND top) {
 
 // Stays attached to Wine's desktop until ended: when the last program of a
 // Wine session ends, its desktop ends too and leaves the X pointer of a
-// server without a window manager stuck at the screen centre.
-int Hold() {
-    if (!CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) return 2;
+// server without a window manager stuck at the screen centre. With a
+// rectangle, a caption-less window over it in front: a full-screen program.
+int Hold(RECT r = {}) {
+    const DWORD shown = r.right > r.left ? WS_VISIBLE : 0;
+    const HWND hwnd = CreateWindowExW(0, L"STATIC", L"probe hold", WS_POPUP | shown, r.left, r.top, r.right - r.left,
+                                      r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    if (!hwnd) return 2;
+    if (shown) SetForegroundWindow(hwnd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;
@@ -193,12 +199,13 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"windows" && n <= 2) return ReportWindows(n == 2 ? args[1] : L"Morvane3");
     if (command == L"children" && n == 2) return ReportChildren(Named(args[1]));
     if (command == L"hold" && n == 1) return Hold();
+    if (command == L"hold" && n == 5) return Hold({number(1), number(2), number(3), number(4)});
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
     if (command == L"move" && n == 6) {
         const HWND hwnd = Named(args[1]);
         return hwnd && SetWindowPos(hwnd, nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
     }
-    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold | "
+    Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold [<l> <t> <r> <b>] | "
                                      L"move <window> <x> <y> <w> <h> | text <text> <file>");
     return 1;
 }

@@ -29,7 +29,7 @@ struct DisplayMenuTest : ::testing::Test, DisplayTarget {
 TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
     files.PutValue(kFile, L"Main", L"Show", L"2");
     files.PutValue(kFile, L"Main", L"Country", L"1");
-    EXPECT_EQ(commands.Marks().size(), 7u);
+    EXPECT_EQ(commands.Marks().size(), 8u);
     EXPECT_EQ(Checked(commands.Marks()), (std::vector{DisplayItem::AfterChange, DisplayItem::Country}));
 }
 
@@ -37,7 +37,7 @@ TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
     using enum DisplayItem;
     const struct { DisplayItem item; std::wstring key, value; int writes; } rows[] = {
         {OverText, L"Show", L"1", 1}, {OverText, L"Show", L"1", 0}, {AfterChange, L"Show", L"2", 1},
-        {Always, L"Show", L"0", 1}, {FullScreen, L"FullScreen", L"1", 1}, {Country, L"Country", L"1", 1},
+        {Always, L"Show", L"0", 1}, {FullScreen, L"FullScreen", L"1", 1}, {KeepInside, L"KeepInside", L"1", 1}, {Country, L"Country", L"1", 1},
         {CapsMark, L"CapsMark", L"1", 1}, {NoCapture, L"NoCapture", L"1", 1}, {Country, L"Country", L"0", 1}};
     for (const auto& row : rows) {
         const int writes = files.writes;

@@ -25,7 +25,7 @@ struct MenuDispatchTest : ::testing::Test, MenuCommands, DisplayTarget {
     std::wstring Run(unsigned id) {
         ran.clear();
         marks = RunMenuCommand(id, {this, &display});
-        for (const wchar_t* key : {L"Show", L"FullScreen", L"Country", L"CapsMark", L"NoCapture"})
+        for (const wchar_t* key : {L"Show", L"FullScreen", L"KeepInside", L"Country", L"CapsMark", L"NoCapture"})
             if (const auto value = files.Stored(kFile, L"Main", key)) ran += L" " + std::wstring(key) + L"=" + *value;
         return ran;
     }
@@ -41,9 +41,9 @@ TEST_F(MenuDispatchTest, EachIdentifierRunsItsOneCommand) {
         {100, L"", 0}, {101, L"Font", 0}, {102, L"BackColor", 0}, {103, L"Transparent", 0}, {104, L"Position", 0},
         {105, L"", 0}, {106, L"Start", 0}, {107, L"", 0}, {108, L"About", 0}, {109, L"Exit", 0},
         {199, L"", 0}, {200, L"Margin0", 0}, {205, L"Margin5", 0}, {209, L"Margin9", 0}, {210, L"", 0},
-        {300, L"Options", 7}, {301, L"Options Show=1", 7}, {302, L"Options Show=2", 7}, {303, L"", 0},
-        {304, L"Options FullScreen=1", 7}, {305, L"Options Country=1", 7}, {306, L"Options CapsMark=1", 7},
-        {307, L"Options NoCapture=1", 7}, {308, L"", 0}, {0, L"", 0}};
+        {300, L"Options", 8}, {301, L"Options Show=1", 8}, {302, L"Options Show=2", 8}, {303, L"", 0},
+        {304, L"Options FullScreen=1", 8}, {305, L"Options Country=1", 8}, {306, L"Options CapsMark=1", 8},
+        {307, L"Options NoCapture=1", 8}, {308, L"Options KeepInside=1", 8}, {309, L"", 0}, {0, L"", 0}};
     for (const auto& row : rows) {
         files.values.clear();
         EXPECT_EQ(Run(row.id), row.effect) << row.id;
