@@ -27,6 +27,9 @@ target_compile_options(Morvane3 PRIVATE ${OUR_WARNINGS} ${PROGRAM_CODE_OPTIONS})
 target_link_options(Morvane3 PRIVATE ${STATIC_LINK} -municode)
 target_link_libraries(Morvane3 PRIVATE morvane_win32)
 set_target_properties(Morvane3 PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The program links no exception runtime (src/startup/win32/no_exceptions.cpp);
+# a new throwing call fails the link, and this says why.
+set_target_properties(Morvane3 PROPERTIES RULE_LAUNCH_LINK "sh ${CMAKE_SOURCE_DIR}/cmake/link_without_exceptions.sh")
 
 # The release package (cmake --build --preset win64 --target package):
 # Morvane3-<version>-win64.zip (win32.zip) holding the program and a short

@@ -90,9 +90,9 @@ void MainWindow::Load() {
     monitors_.Start({CURSOR_Width, CURSOR_Height});
     SetDisplayOptions(ReadDisplayOptions(store_, Tag()));
     // Until the first paint the window shows its background.
-    surface_.SetBackColor(BackColor);
-    surface_.Resize(kDesignWidthPixels, kDesignHeightPixels);
-    surface_.Clear();
+    Surface().SetBackColor(BackColor);
+    Surface().Resize(kDesignWidthPixels, kDesignHeightPixels);
+    Surface().Clear();
     toLang.SetEnabled(true);
 }
 
@@ -131,7 +131,7 @@ void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
 // margin and the cursor the automatic offset counts from.
 void MainWindow::FollowMonitor(ScreenPoint hotSpot) {
     if (!monitors_.Follow(hotSpot)) return;
-    surface_.SetDpi(monitors_.Current().dpi);
+    Surface().SetDpi(monitors_.Current().dpi);
     const CursorSize cursor = monitors_.Cursor();
     CURSOR_Width = cursor.width;
     CURSOR_Height = cursor.height;
@@ -211,10 +211,10 @@ void MainWindow::ShowNewLayout() {
 
 void MainWindow::zPaintCursor() {
     if (!IsLoaded()) return;
-    surface_.SetBackColor(BackColor);
-    surface_.SetForeColor(ForeColor);
-    surface_.SetFont(Font);
-    PaintOn(surface_, hWnd());
+    Surface().SetBackColor(BackColor);
+    Surface().SetForeColor(ForeColor);
+    Surface().SetFont(Font);
+    PaintOn(Surface(), hWnd());
 }
 
 void MainWindow::zPaintCursor(PictureBox& vObj) {
@@ -239,20 +239,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click on the indicator leaves the active window as it is
-    case WM_ERASEBKGND:
-        return 1;  // the drawing covers the whole window
-    case WM_PAINT:
-        surface_.PaintWindow(hWnd());
-        return 0;
     case WM_DPICHANGED:
         // The next tick sizes and draws it at the scale of the monitor under
         // the cursor; the system's suggested rectangle is not taken.
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
         monitors_.Reread();
-        return message == WM_DPICHANGED ? 0 : Window::HandleMessage(message, wParam, lParam);
+        return message == WM_DPICHANGED ? 0 : SurfaceWindow::HandleMessage(message, wParam, lParam);
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return SurfaceWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

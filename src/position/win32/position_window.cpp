@@ -27,15 +27,6 @@ constexpr std::wstring_view kDefaultCaption = L"&Default";
 constexpr std::wstring_view kOkCaption = L"&OK";
 constexpr std::wstring_view kCancelCaption = L"&Cancel";
 
-StdFont LabelFont() {
-    StdFont font;
-    font.Name = L"Tahoma";
-    font.Size = 9;
-    font.Weight = kNormalWeight;
-    font.Charset = RUSSIAN_CHARSET;
-    return font;
-}
-
 void Place(HWND control, const PositionRect& r) {
     SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -94,7 +85,7 @@ bool PositionWindow::Load() {
     returnPending_ = true;
 
     SetIcon(owner_.IndicatorWindow().Icon());
-    SetTextFont(LabelFont(), ScreenTwipsPerPixel());
+    SetTextFont(DesignFont(L"Tahoma", 9, false, kRussianCharset), ScreenTwipsPerPixel());
     CreateControls();
     PlaceControls();
     DrawPreview();
