@@ -2,6 +2,9 @@
 # layer, the Win32 tests that run under Wine, and the helper programs of the
 # end-to-end scenarios.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# Failed system calls leave a trace in the builds made for debugging only
+# (src/platform/win32/diagnostics.h).
+add_compile_definitions($<$<CONFIG:Debug,RelWithDebInfo>:MORVANE_TRACE_FAILURES>)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 # comdlg32 and shell32 are loaded when first needed (LazyLibrary), not imported.
 set(WIN32_LIBS user32 gdi32 advapi32)

@@ -3,6 +3,7 @@
 #include "indicator/win32/paint_cursor.h"
 #include "menu/win32/menu_window.h"
 #include "platform/twips.h"
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/display_facts_win32.h"
 #include "platform/win32/monitors_win32.h"
 #include "platform/win32/picture_box.h"
@@ -166,8 +167,12 @@ void MainWindow::Apply(VisibilityAction action) {
 
 // Only a layered window has an opacity; without a fade the window is not one.
 void MainWindow::SetAlpha(std::uint8_t alpha) {
-    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
-        SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
+    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0) GiveOpacity(alpha);
+}
+
+void MainWindow::GiveOpacity(std::uint8_t alpha) {
+    if (!SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA))
+        MORVANE_TRACE_FAILURE("SetLayeredWindowAttributes", GetLastError());
 }
 
 void MainWindow::SetVisible(bool visible) {
@@ -196,7 +201,7 @@ void MainWindow::SetLayered(bool layered) {
     if (((style & WS_EX_LAYERED) != 0) == layered) return;
     SetWindowLongPtrW(hWnd(), GWL_EXSTYLE, layered ? (style | WS_EX_LAYERED) : (style & ~LONG_PTR{WS_EX_LAYERED}));
     // A layered window shows nothing until it is given its opacity.
-    if (layered) SetLayeredWindowAttributes(hWnd(), 0, kOpaque, LWA_ALPHA);
+    if (layered) GiveOpacity(kOpaque);
     RedrawWindow(hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

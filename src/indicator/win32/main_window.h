@@ -104,6 +104,7 @@ private:
     void FollowMonitor(ScreenPoint hotSpot);
     void Apply(VisibilityAction action);
     void SetAlpha(std::uint8_t alpha);
+    void GiveOpacity(std::uint8_t alpha);
     void SetLayered(bool layered);
 
     const SettingsStore& store_;

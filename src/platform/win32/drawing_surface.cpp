@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/twips.h"
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/screen_metrics.h"
 #include "platform/fixed_number.h"
 
@@ -92,7 +93,10 @@ void DrawingSurface::SetDpi(int dpi) {
 void DrawingSurface::SetFont(const StdFont& font) {
     const LOGFONTW log = LogFontOf(font, dpi_ != 0 ? dpi_ : GetDeviceCaps(dc_.get(), LOGPIXELSY));
     UniqueFont fresh(CreateFontIndirectW(&log));
-    if (!fresh) return;
+    if (!fresh) {
+        MORVANE_TRACE_FAILURE("CreateFontIndirectW", GetLastError());
+        return;
+    }
     SelectObject(dc_.get(), fresh.get());
     hfont_ = std::move(fresh);
     font_ = font;
