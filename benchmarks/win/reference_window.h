@@ -1,6 +1,7 @@
 #pragma once
 // What the reference programs of benchmarks/run.sh share: one small topmost
-// window, shown at once, and a 1 ms timer whose ticks go to onTick.
+// window, shown at once, and a timer (1 ms unless told; none for 0) whose
+// ticks go to onTick.
 #include <windows.h>
 
 namespace reference {
@@ -22,7 +23,7 @@ inline LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam
 }
 
 // Runs the window until it is closed; its class and title are name.
-inline int RunReferenceWindow(HINSTANCE instance, const wchar_t* name, TickHandler tick) {
+inline int RunReferenceWindow(HINSTANCE instance, const wchar_t* name, TickHandler tick, UINT timerMs = 1) {
     onTick = tick;
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WindowProcedure;
@@ -32,7 +33,7 @@ inline int RunReferenceWindow(HINSTANCE instance, const wchar_t* name, TickHandl
     RegisterClassW(&windowClass);
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_VISIBLE, 100,
                                         100, 24, 16, nullptr, nullptr, instance, nullptr);
-    SetTimer(window, 1, 1, nullptr);
+    if (timerMs > 0) SetTimer(window, 1, timerMs, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The display options followed from tick to tick: when the indicator last
 // changed, which top-level window the cursor is over, whether the foreground
-// window covers its monitor and whether Caps Lock is on. Only what the
+// window is a full-screen program, whether the pointer was last over text and
+// whether Caps Lock is on. Only what the
 // options in force need is read from the system.
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,7 @@ inline constexpr std::uint32_t kWindowReadMs = 50;
 struct DisplayStep {
     std::uint8_t alpha = kOpaque;
     bool capsChanged = false;  // the indicator must be painted again
+    std::optional<std::uint32_t> dueMs;  // the opacity changes by itself this much later
 };
 
 class DisplayFollower {
@@ -47,9 +49,10 @@ private:
     WindowId topLevel_ = kNoWindow;
     std::optional<std::uint32_t> topLevelReadAtMs_;
     WindowId foreground_ = kNoWindow;
-    ScreenRect foregroundRect_;
+    WindowFrame foregroundFrame_;
     bool fullScreen_ = false;
     std::optional<std::uint32_t> foregroundReadAtMs_;
+    bool overText_ = false;  // kept while the pointer is hidden
     bool capsOn_ = false;
     std::optional<std::uint32_t> capsReadAtMs_;
 };

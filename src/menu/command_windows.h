@@ -16,7 +16,7 @@ namespace morvane {
 class CommandIndicator : public FontTarget {
 public:
     virtual void SetVisible(bool visible) = 0;
-    virtual void SetTimerEnabled(bool enabled) = 0;  // toLang
+    virtual void SetTimerEnabled(bool enabled) = 0;  // tracking: toLang and the events that wake it
     virtual Colour BackColor() const = 0;
     virtual void SetBackColor(Colour colour) = 0;
     virtual std::int32_t MarginWidth() const = 0;  // MARGIN_Width

@@ -40,19 +40,21 @@ bool IsShowModeItem(DisplayItem item) {
     return item == DisplayItem::Always || item == DisplayItem::OverText || item == DisplayItem::AfterChange;
 }
 
-MarkChanges DisplayMarks(const DisplayOptions& options) {
+MarkChanges DisplayMarks(const DisplayOptions& options, bool captureExclusionWorks) {
     MarkChanges marks;
     for (const DisplayItemDesign& design : kDisplayItems) {
         if (design.commandId == 0) continue;
         const FlagItem* flagItem = FlagItemOf(design.item);
+        const bool usable = design.item != DisplayItem::NoCapture || captureExclusionWorks;
         const bool on = flagItem != nullptr ? options.*(flagItem->flag) : options.show == ShowModeOfItem(design.item);
-        marks.push_back({design.commandId, ItemMark::Checked, on});
+        marks.push_back({design.commandId, ItemMark::Checked, on && usable});
+        if (!usable) marks.push_back({design.commandId, ItemMark::Enabled, false});
     }
     return marks;
 }
 
 MarkChanges DisplayCommands::Marks() const {
-    return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()));
+    return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()), captureExclusionWorks_);
 }
 
 MarkChanges DisplayCommands::Choose(DisplayItem item) {
@@ -67,7 +69,7 @@ MarkChanges DisplayCommands::Choose(DisplayItem item) {
         store_.IniWriteNumber(file, settings_key::kMain, settings_key::kShow, static_cast<std::int32_t>(mode));
     }
     target_.SetDisplayOptions(options);
-    return DisplayMarks(options);
+    return DisplayMarks(options, captureExclusionWorks_);
 }
 
 } // namespace morvane

@@ -1,12 +1,17 @@
 // Contracts of the program's own windows with the real system: the indicator
 // never takes the focus and is cut to its letters by a window region; the
-// control menu's native items and marks.
+// control menu's native items and marks; the events that wake it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+
+#include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
+#include "doubles/fake_monitors.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
 #include "indicator/display_rules.h"
@@ -31,7 +36,7 @@ struct Windows : ::testing::Test {
         fwMain.SetControlMenu(&fwMenu);
         fwMain.Load();
         ASSERT_TRUE(fwMain.IsLoaded());
-        fwMain.toLang.SetEnabled(false);
+        fwMain.SetTracking(false);
     }
     // The kind of the window's region (ERROR for none) and whether its top-left pixel is in it.
     std::pair<int, bool> Shape() const {
@@ -107,7 +112,7 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
 }
 
 TEST_F(Windows, CapsLockMarkFillsItsRoomInTheTextColourAndTheSizeStays) {
-    DrawingSurface surface({15, 15});
+    DrawingSurface surface;
     surface.SetFont(IndicatorDesignFont());
     surface.SetForeColor(0x000000FF);
     PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, false});
@@ -131,6 +136,56 @@ TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     hidden.SetDisplayOptions({});
     EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
     hidden.Unload();
+    facts.build = 18363;  // Windows 10 version 1909
+    facts.excludedFromCapture.clear();
+    hidden.Load();
+    EXPECT_TRUE(facts.excludedFromCapture.empty()) << "left alone before build 19041";
+    hidden.Unload();
+}
+
+TEST_F(Windows, TheOneMsTickIsTheFallbackOnly) {
+    fwMain.SetTracking(true);
+    process.commandLineText = L"/poll";
+    MainWindow polling{store, process, input};
+    polling.Load();
+    EXPECT_EQ(std::tuple(fwMain.toLang.Enabled(), polling.toLang.Enabled()), std::tuple(false, true)) << "events, or not";
+    polling.SetTracking(false);
+    EXPECT_FALSE(polling.toLang.Enabled()) << "no tick while a dialog holds the indicator";
+}
+
+// The events that wake the indicator, from the real system: input made with
+// SendInput over a window of the test's own, and a foreground change.
+TEST(InputEvents, RealInputAndAForegroundChangeArriveUntilUninstalled) {
+    std::set<WakeEvent> seen;
+    InputEvents events([&](WakeEvent event) { seen.insert(event); });
+    ASSERT_TRUE(events.Install());
+    const auto window = [](int left) {
+        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 100, 200, 200, 0, 0, 0, 0);
+    };
+    const HWND first = window(100), second = window(400);
+    const auto arrives = [&](WakeEvent event) {  // this thread's messages run the hooks; at most 2 s
+        for (const DWORD end = GetTickCount() + 2000; !seen.count(event) && GetTickCount() < end; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        return seen.count(event) > 0;
+    };
+    INPUT input[2]{};  // 5 pixels right, from the first window's middle; a key let go
+    std::tie(input[0].type, input[0].mi.dx, input[0].mi.dwFlags) = std::tuple(INPUT_MOUSE, 5, MOUSEEVENTF_MOVE);
+    std::tie(input[1].type, input[1].ki.wVk, input[1].ki.dwFlags) = std::tuple(INPUT_KEYBOARD, VK_F24, KEYEVENTF_KEYUP);
+    SetCursorPos(200, 200);
+    const DWORD before = GetTickCount();
+    ASSERT_EQ(SendInput(2, input, sizeof *input), 2u);
+    EXPECT_TRUE(arrives(WakeEvent::Moved) && arrives(WakeEvent::Key)) << "a move over the test's window and a key";
+    EXPECT_LE(InputEvents::LastInputMs() - before, GetTickCount() - before) << "the last input on the same clock";
+    SetForegroundWindow(first);
+    SetForegroundWindow(second);
+    // Windows raises the foreground event and the focus event; Wine only the focus event.
+    EXPECT_TRUE(arrives(WakeEvent::Focus) || arrives(WakeEvent::Foreground)) << "a foreground change";
+    events.Uninstall();
+    seen.clear();
+    SendInput(2, input, sizeof *input);
+    EXPECT_FALSE(arrives(WakeEvent::Key)) << "uninstalled";
+    DestroyWindow(first);
+    DestroyWindow(second);
 }
 
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
@@ -144,8 +199,28 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const Win32InputCursor input;
     const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
     EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
-                         input.AppCoreWindowOf(id(frame))),
-              std::tuple(id(frame), id(frame), id(edit), kNoWindow));
+                         input.InputHostOf(id(frame))),
+              std::tuple(id(frame), id(frame), id(edit), InputHost{}));
+    DestroyWindow(frame);
+}
+
+// A console's keys go to the thread of its default input-method window; an
+// app frame's to its core window once it has one. Windows of those classes, made here.
+TEST(InputCursor, ConsolesAndAppFramesNameTheWindowThatReadsTheirKeys) {
+    const auto make = [](const wchar_t* name, HWND parent) {
+        WNDCLASSW kind{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, name};
+        RegisterClassW(&kind);
+        return CreateWindowExW(0, name, L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, parent, nullptr, nullptr, nullptr);
+    };
+    const HWND console = make(L"ConsoleWindowClass", nullptr), frame = make(L"ApplicationFrameWindow", nullptr);
+    const Win32InputCursor input;
+    const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
+    const InputHost consoleHost = input.InputHostOf(id(console)), waiting = input.InputHostOf(id(frame));
+    const HWND core = make(L"Windows.UI.Core.CoreWindow", frame);
+    EXPECT_TRUE(consoleHost.separate && consoleHost.window != kNoWindow && consoleHost.window != id(console) &&
+                input.ThreadOf(consoleHost.window) == GetCurrentThreadId());
+    EXPECT_EQ(std::tuple(waiting, input.InputHostOf(id(frame))), std::tuple(InputHost{true, kNoWindow}, InputHost{true, id(core)}));
+    DestroyWindow(console);
     DestroyWindow(frame);
 }
 
@@ -165,21 +240,80 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
     ASSERT_TRUE(dialog.Load());
     const auto at = [&](int id) { return GetDlgItem(dialog.hWnd(), id); };
     const HWND desktop = at(position_control::kDesktop), bar = at(position_control::kBar);
-    RECT client{};
-    GetClientRect(dialog.hWnd(), &client);
-    EXPECT_EQ((std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
+    const auto places = [&] {
+        RECT client{};
+        GetClientRect(dialog.hWnd(), &client);
+        return std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
                                         Place(GetDlgItem(bar, position_control::kCancel)),
                                         Place(GetDlgItem(bar, position_control::kOk)),
                                         Place(GetDlgItem(bar, position_control::kDefault)),
-                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)}),
-              (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23", "243,17 75x23",
-                                        "159,17 75x23", "417x415"}));
+                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)};
+    };
+    EXPECT_EQ(places(), (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23",
+                                                  "243,17 75x23", "159,17 75x23", "417x415"}));
+    // Moved to a monitor at 144 dots per inch, where the system suggests: the label and the bar one and a half
+    // times as high, the buttons 32 pixels down in the bar (as at 144 on one monitor); the preview in pixels.
+    RECT suggested{-900, -700, -300, -100};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(places(), (std::vector<std::string>{"3,54 412x332", "190,150 32x32", "0,385 417x87", "327,32 75x23",
+                                                  "243,32 75x23", "159,32 75x23", "417x472"}));
+    RECT r{};
+    GetWindowRect(dialog.hWnd(), &r);
+    EXPECT_EQ(std::pair(r.left, r.top), std::pair(-900L, -700L));
     EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
     dialog.Unload();
 }
 
+TEST_F(Windows, IndicatorDrawnAtTheScaleOfTheMonitorUnderTheHotSpot) {
+    FakeMonitors monitors;
+    monitors.monitors = {{{0, 0, 1024, 768}, 96}, {{-800, -600, 0, 0}, 144}};
+    MainWindow indicator{store, process, input, SystemDisplayFacts(), monitors};
+    indicator.Load();
+    indicator.toLang.SetEnabled(false);
+    indicator.SetVisible(true);
+    const auto sizeAt = [&](ScreenPoint hotSpot) {
+        indicator.zMoveCursor(hotSpot.x, hotSpot.y);
+        RECT r{};
+        GetWindowRect(indicator.hWnd(), &r);
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto at96 = sizeAt({100, 100}), at144 = sizeAt({-400, -300});
+    EXPECT_GT(at144.second, at96.second * 5 / 4) << "one and a half times the scale, drawn anew, no stretching";
+    EXPECT_EQ(sizeAt({500, 400}), at96) << "back on the primary";
+    SendMessageW(indicator.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(monitors.reads, 2) << "read at Load and again when the displays change";
+}
+
+struct AboutHere : AboutHost, Shell {
+    bool OnLoadChecks(AboutMode) override { return true; }
+    void OnLoadLocationCheck(AboutMode) override {}
+    void OnYes() override {}
+    bool Open(const std::wstring&, const std::wstring&, int) override { return true; }
+};
+
+TEST_F(Windows, AboutDialogStaysAtTheScaleOfItsMonitorWhenActivatedAgain) {
+    AboutHere here;
+    AboutWindow dialog(here, store, here, process.version, {L"About", L"Hint"});
+    ASSERT_TRUE(dialog.Load(AboutMode::Help));
+    dialog.Show();
+    const auto width = [&] { RECT r{}; GetWindowRect(dialog.hWnd(), &r); return r.right - r.left; };
+    const LONG atSystemScale = width();
+    RECT suggested{0, 0, 600, 400};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const LONG atNewScale = width();
+    EXPECT_GT(atNewScale, atSystemScale * 5 / 4) << "laid out anew at one and a half times the scale";
+    const HWND no = GetDlgItem(GetDlgItem(dialog.hWnd(), about_control::kBar), about_control::kNo);
+    LOGFONTW font{}, stock{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(no, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    EXPECT_EQ(font.lfHeight, MulDiv(stock.lfHeight, 3, 2)) << "the buttons' font at the new scale";
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(fwMain.hWnd()));
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(width(), atNewScale) << "activated again, laid out at its own scale";
+}
+
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
-    DisplayCommands display{store, fwMain};
+    DisplayCommands display{store, fwMain, true};
     fwMenu.SetDisplayCommands(&display);
     for (const DisplayItem item : {DisplayItem::AfterChange, DisplayItem::Country})
         SendMessageW(fwMenu.hWnd(), WM_COMMAND, kDisplayItems[std::size_t(item)].commandId, 0);
@@ -193,7 +327,7 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
     EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
-                        L"Show &Country|Caps &Lock Mark|Hide from &Screenshots|");
+                        L"Show C&ountry|Caps &Lock Mark|Hide from &Screenshots|");
     EXPECT_EQ(marks, L"--o|--x--");
     EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"Show"), L"2");
     fwMenu.SetDisplayCommands(nullptr);

@@ -6,7 +6,6 @@
 #include "about/about_layout.h"
 #include "about/win32/keyed_bitmap.h"
 #include "platform/twips.h"
-#include "platform/win32/monitors_win32.h"
 #include "platform/win32/screen_metrics.h"
 #include "resources/resource_ids.h"
 #include "services/settings_keys.h"
@@ -76,6 +75,7 @@ bool AboutWindow::Load(AboutMode mode) {
 
     newLocationMark_.clear();
     active_ = false;
+    const ScopedScale scale = AtMonitorUnderCursor();
     if (!CreateWindowCentred()) return false;
     SetIcon(LoadIconW(resources_, MAKEINTRESOURCEW(IDI_PROGRAM)));
 
@@ -88,7 +88,7 @@ bool AboutWindow::Load(AboutMode mode) {
     return true;
 }
 
-// Centred on the monitor that holds the cursor, at the designed size.
+// Centred on the monitor under the cursor at the designed size at its scale.
 bool AboutWindow::CreateWindowCentred() {
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
@@ -100,9 +100,9 @@ bool AboutWindow::CreateWindowCentred() {
     design.caption = version_.LegalTrademarks.c_str();
     design.width = outer.right - outer.left;
     design.height = outer.bottom - outer.top;
-    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, design.width, design.height);
-    design.left = origin.x;
-    design.top = origin.y;
+    const DialogOrigin origin = CentredOn({design.width, design.height}, HalfPixel::TowardZero);
+    design.left = origin.left;
+    design.top = origin.top;
     return Create(design);
 }
 
@@ -119,8 +119,7 @@ void AboutWindow::CreateControls() {
     bbNo.Create(kNoCaption, pbBar.hWnd(), about_control::kNo);
     SetDialogButtons(bbYes, bbNo);
     // The buttons keep a font of their own.
-    bbYes.SetFont(ButtonFont());
-    bbNo.SetFont(ButtonFont());
+    SetButtonFont({&bbYes, &bbNo});
 }
 
 void AboutWindow::LoadColoursFontsAndSizes() {
@@ -132,7 +131,7 @@ void AboutWindow::LoadColoursFontsAndSizes() {
     // Fonts: everything measured and shown in the text's font.
     StdFont windowFont;
     CopyFont(textFont_, windowFont);
-    SetTextFont(windowFont, ScreenTwipsPerPixel());
+    SetTextFont(windowFont);
     StdFont linkFont;
     CopyFont(textFont_, linkFont);
     tbSite.SetFont(linkFont);
@@ -163,6 +162,13 @@ void AboutWindow::Activate() {
     SetFocus(ControlsShownIn(mode).yesButton ? bbYes.hWnd() : bbNo.hWnd());
     SetForegroundWindow(hWnd());
     SetWindowPos(hWnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostFlags);
+}
+
+void AboutWindow::Rescaled() {
+    if (!tbAbout.hWnd()) return;  // closed unseen by the acceptance
+    SetButtonFont({&bbYes, &bbNo});
+    LoadColoursFontsAndSizes();
+    LayOut(mode_, AboutText(mode_, version_));
 }
 
 void AboutWindow::ShowControlsFor(AboutMode mode) {
@@ -217,6 +223,7 @@ void AboutWindow::ShowModal(AboutMode mode, const std::wstring& settingsFile) {
 }
 
 void AboutWindow::ShowDialog() {
+    const ScopedScale scale = InOwnScale();
     SetVisible(true);
     // Shown but not made active (the system may refuse a program in the
     // background): the dialog is laid out and raised all the same.

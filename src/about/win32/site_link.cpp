@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "about/site_hover.h"
-#include "platform/win32/monitors_win32.h"
 
 namespace morvane::win32 {
 
@@ -76,7 +75,7 @@ void SiteLink::HotTrackingTick() {
     POINT cursor{};
     GetWindowRect(hWnd(), &link);
     GetCursorPos(&cursor);
-    if (CursorOverLink(cursor.x, cursor.y, ScreenRectOf(link))) return;
+    if (CursorOverLink(cursor.x, cursor.y, {link.left, link.top, link.right, link.bottom})) return;
     toHotTracking.SetEnabled(false);
     SetUnderlined(false);
 }

@@ -13,6 +13,9 @@ namespace morvane::win32 {
 
 namespace {
 
+// For measuring: the 1 ms tick alone, as when the event sources cannot be installed.
+constexpr wchar_t kPollOnlySwitch[] = L"/poll";
+
 // The design size; the first paint sizes the window to its text.
 constexpr int kDesignWidthPixels = 24;
 constexpr int kDesignHeightPixels = 13;
@@ -94,7 +97,52 @@ void MainWindow::Load() {
     Surface().SetBackColor(BackColor);
     Surface().Resize(kDesignWidthPixels, kDesignHeightPixels);
     Surface().Clear();
-    toLang.SetEnabled(true);
+    eventsLive_ = process_.CommandLineText() != kPollOnlySwitch && events_.Install();
+    toWake.SetEnabled(true);
+    SetTracking(true);
+}
+
+void MainWindow::SetTracking(bool on) {
+    if (on) {
+        scheduler_.Start(facts_.NowMs(), eventsLive_);
+    } else {
+        scheduler_.Stop();
+    }
+    ApplyWakeTimers();
+}
+
+void MainWindow::Wake(WakeEvent event) {
+    scheduler_.Event(event, facts_.NowMs());
+    ApplyWakeTimers();
+}
+
+void MainWindow::WakeTick() {
+    const WakeCheck check =
+        scheduler_.Tick(facts_.NowMs(), InputEvents::LastInputMs(), NoteCursor(input_.CursorPosition()));
+    if (check.reinstall) {
+        eventsLive_ = events_.Install();
+        scheduler_.SetEventsLive(eventsLive_);
+    }
+    // The tick may have opened the menu and run a command, which may have
+    // stopped tracking or unloaded this window: the timers follow what is now.
+    if (check.track) LangTick();
+    ApplyWakeTimers();
+}
+
+// A timer is set again only when its interval changes, so that a stream of
+// events costs nothing more than the hook's call.
+std::uint32_t MainWindow::NoteCursor(ScreenPoint cursor) {
+    if (cursor != cursorSeen_) {
+        cursorSeen_ = cursor;
+        cursorMovedAtMs_ = facts_.NowMs();
+    }
+    return cursorMovedAtMs_;
+}
+
+void MainWindow::ApplyWakeTimers() {
+    const WakeTimers timers = scheduler_.Timers(facts_.NowMs());
+    if (toLang.Enabled() != timers.poll) toLang.SetEnabled(timers.poll);
+    if (toWake.Interval() != timers.wakeMs) toWake.SetInterval(timers.wakeMs);
 }
 
 void MainWindow::LangTick() {
@@ -107,6 +155,7 @@ void MainWindow::LangTick() {
         return;
     case TickAction::FollowCursor: {
         const ScreenPoint cursor = input_.CursorPosition();
+        NoteCursor(cursor);
         zMoveCursor(cursor.x, cursor.y);
         return;
     }
@@ -145,6 +194,7 @@ void MainWindow::FollowDisplay(ScreenPoint hotSpot) {
         follower_.Follow(display_, facts_, input_, hotSpot, reinterpret_cast<WindowId>(hWnd()));
     if (step.capsChanged) zPaintCursor();
     Apply(visibility_.DisplayStep(step.alpha));
+    scheduler_.DisplayDue(facts_.NowMs(), step.dueMs);
 }
 
 void MainWindow::Apply(VisibilityAction action) {
@@ -186,10 +236,13 @@ std::wstring MainWindow::SettingsFile() const {
 void MainWindow::SetDisplayOptions(const DisplayOptions& options) {
     const bool captureChanged = options.noCapture != display_.noCapture;
     display_ = options;
+    // No event tells when the foreground window grows to cover its monitor.
+    scheduler_.SetTrackOnCheck(display_.fullScreen);
     if (!IsLoaded()) return;
     // Only a fade needs a layered window.
     SetLayered(display_.show == ShowMode::AfterChange);
-    if (captureChanged) facts_.ExcludeFromCapture(reinterpret_cast<WindowId>(hWnd()), display_.noCapture);
+    if (captureChanged && CaptureExclusionWorks(facts_.WindowsBuild()))
+        facts_.ExcludeFromCapture(reinterpret_cast<WindowId>(hWnd()), display_.noCapture);
     // The next tick derives the text anew and paints it, with or without the
     // room of the Caps Lock mark, and decides whether the indicator shows.
     shown_.nLayout = 0;
@@ -237,13 +290,17 @@ void MainWindow::zPosition_Return() {
     WriteIndicatorOffsets(store_, Tag(), POSITION_Left, POSITION_TOP);
     SetVisible(true);
     zPaintCursor();
-    toLang.SetEnabled(true);
+    SetTracking(true);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click on the indicator leaves the active window as it is
+    case WM_DESTROY:
+        SetTracking(false);
+        events_.Uninstall();
+        return SurfaceWindow::HandleMessage(message, wParam, lParam);
     case WM_DPICHANGED:
         // The next tick sizes and draws it at the scale of the monitor under
         // the cursor; the system's suggested rectangle is not taken.

@@ -1,8 +1,8 @@
 #pragma once
 // fwMain, the indicator window: a small borderless, topmost tool window that
 // never takes the focus or activation. It holds the indicator's settings and
-// state, its persistent drawing, the polling timer toLang, and the settings
-// file path in its Tag.
+// state, its persistent drawing, the timers that wake it (the polling timer
+// toLang as the fallback), and the settings file path in its Tag.
 #include <cstdint>
 #include <string>
 
@@ -11,6 +11,8 @@
 #include "indicator/indicator_tracking.h"
 #include "indicator/indicator_visibility.h"
 #include "indicator/monitor_follower.h"
+#include "indicator/wake_scheduler.h"
+#include "indicator/win32/input_events.h"
 #include "menu/display_menu.h"
 #include "platform/display_facts.h"
 #include "platform/input_cursor.h"
@@ -36,9 +38,13 @@ public:
     MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
                const DisplayFacts& display = SystemDisplayFacts(), const Monitors& monitors = DefaultMonitors());
 
-    // Creates the window, hidden, and reads every setting; toLang is enabled
+    // Creates the window, hidden, and reads every setting; tracking starts
     // last. Nothing when the window is loaded already.
     void Load();
+
+    // Tracking on (the end of Load, a dialog closed) or off (a dialog holds
+    // the indicator): events then wake nothing and no timer runs.
+    void SetTracking(bool on);
 
     // fwMenu: its menu opens on the gesture, and its "&Transparent Background"
     // mark says whether the indicator is cut down to its letters. Without one,
@@ -88,8 +94,9 @@ public:
     std::int16_t CURSOR_Width = 0;
     std::int16_t CURSOR_Height = 0;
 
-    // 1 ms, so it ticks as often as the system allows; off until Load ends.
-    Timer toLang{*this, 1, [this] { LangTick(); }};
+    // The 1 ms tick, as often as the system allows: on only while events are
+    // missing (started with "/poll", hooks not installed, input without events).
+    Timer toLang{*this, kPollMs, [this] { LangTick(); }};
 
 protected:
     // Shown without being activated: the window under the cursor keeps the focus.
@@ -98,6 +105,10 @@ protected:
 
 private:
     void LangTick();
+    void WakeTick();
+    void Wake(WakeEvent event);
+    void ApplyWakeTimers();
+    std::uint32_t NoteCursor(ScreenPoint cursor);
     void PaintOn(DrawingSurface& surface, HWND window) const;
     void FollowDisplay(ScreenPoint hotSpot);
     // Drawn at the scale of the monitor under the hot spot.
@@ -119,6 +130,14 @@ private:
     DisplayOptions display_;
     DisplayFollower follower_;
     IndicatorVisibility visibility_;
+    WakeScheduler scheduler_;
+    InputEvents events_{[this](WakeEvent event) { Wake(event); }};
+    bool eventsLive_ = false;
+    ScreenPoint cursorSeen_;
+    std::uint32_t cursorMovedAtMs_ = 0;  // when a tick or a check last saw the cursor somewhere new
+    // Follows the cursor for a moment after an event, looks at the layout after
+    // a key, times a fade, checks for unseen input; its interval is 0 while stopped.
+    Timer toWake{*this, 0, [this] { WakeTick(); }};
 };
 
 } // namespace morvane::win32

@@ -4,6 +4,7 @@
 
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/monitors_win32.h"
 
 namespace morvane::win32 {
 
@@ -26,20 +27,34 @@ BOOL CALLBACK DisableShownWindow(HWND window, LPARAM found) {
 
 } // namespace
 
+DialogMonitor MonitorUnderCursorNow() {
+    const morvane::Monitor monitor = MonitorUnderCursor();
+    return {monitor.rect, monitor.dpi};
+}
+
+ScopedScale DialogWindow::AtMonitorUnderCursor() {
+    monitor_ = MonitorUnderCursorNow();
+    return ScopedScale(monitor_.dpi);
+}
+
 void DialogWindow::SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton) {
     default_ = &defaultButton;
     cancel_ = &cancelButton;
 }
 
-void DialogWindow::CentreOn(const Monitor& monitor) {
-    RECT outer{};
-    GetWindowRect(hWnd(), &outer);
-    const ScreenPoint origin = CentredOn(monitor.rect, outer.right - outer.left, outer.bottom - outer.top);
-    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+DialogOrigin DialogWindow::CentredOn(SIZE outer, HalfPixel half) const {
+    return CentredOrigin(monitor_.area, outer.cx, outer.cy, half);
 }
 
-void DialogWindow::SetTextFont(const StdFont& font, TwipsPerPixel scale) {
-    text_.emplace(scale);
+void DialogWindow::Centre(HalfPixel half) {
+    RECT outer{};
+    GetWindowRect(hWnd(), &outer);
+    const DialogOrigin origin = CentredOn({outer.right - outer.left, outer.bottom - outer.top}, half);
+    SetWindowPos(hWnd(), nullptr, origin.left, origin.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogWindow::SetTextFont(const StdFont& font) {
+    text_.emplace();
     text_->SetFont(font);
 }
 
@@ -47,8 +62,17 @@ HFONT DialogWindow::TextFont() const {
     return static_cast<HFONT>(GetCurrentObject(text_->hDC(), OBJ_FONT));
 }
 
-HFONT DialogWindow::ButtonFont() {
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+void DialogWindow::SetButtonFont(std::initializer_list<PushButton*> buttons) {
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (ScaleInForce() != 0 && ScaleInForce() != buttonFontDpi_) {
+        LOGFONTW log{};
+        GetObjectW(stock, sizeof log, &log);
+        log.lfHeight = MulDiv(log.lfHeight, ScaleInForce(), ScreenDpi());
+        buttonFontDpi_ = ScaleInForce();
+        buttonFont_.reset(CreateFontIndirectW(&log));
+    }
+    const HFONT font = ScaleInForce() != 0 && buttonFont_ ? buttonFont_.get() : stock;
+    for (PushButton* button : buttons) button->SetFont(font);
 }
 
 bool DialogWindow::PreTranslateMessage(MSG& message) {

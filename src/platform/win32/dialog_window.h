@@ -2,14 +2,15 @@
 // The base of the program's dialogs: the keys (Enter to the focused push
 // button or else the default one, Escape to the cancel button, Tab, arrows
 // and access keys among the controls), the control that had the focus given
-// back when the user returns, the place centred on a monitor, the text font
-// at a given scale, and the modal run.
+// back when the user returns, the place centred on its monitor, the text font
+// at the monitor's scale, and the modal run.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
-#include "platform/monitors.h"
+#include "platform/dialog_centring.h"
 #include "platform/std_font.h"
 #include "platform/twips.h"
 #include "platform/win32/controls.h"
@@ -17,6 +18,16 @@
 #include "platform/win32/window.h"
 
 namespace morvane::win32 {
+
+// The monitor a dialog stands on, and its scale.
+struct DialogMonitor {
+    ScreenRect area;  // pixels
+    int dpi = 0;
+};
+
+// The monitor that holds the mouse cursor now: a dialog opens where the
+// user looks, on a monitor that exists, at that monitor's scale.
+DialogMonitor MonitorUnderCursorNow();
 
 class DialogWindow : public Window {
 public:
@@ -26,21 +37,30 @@ public:
 protected:
     DialogWindow() = default;
 
+    // Where the dialog stands and at which scale: the monitor under the
+    // cursor when the dialog was last made.
+    const DialogMonitor& Monitor() const { return monitor_; }
+    // The monitor under the cursor now becomes the dialog's; its scale is in
+    // force while the returned object lives: the dialog is made at it.
+    ScopedScale AtMonitorUnderCursor();
+
     // Enter clicks defaultButton when no push button has the focus and it is
     // visible; Escape clicks cancelButton. Both must outlive the dialog's window.
     void SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton);
 
-    // Moves the dialog, at its size now, to the centre of the monitor
-    // (CentredOn, as a dialog made centred and the system's dialogs).
-    void CentreOn(const Monitor& monitor);
+    // Where a window of this outer size stands centred on the dialog's monitor.
+    DialogOrigin CentredOn(SIZE outer, HalfPixel half) const;
+    // Moves the dialog, at its size now, to the centre of its monitor.
+    void Centre(HalfPixel half);
 
-    // The text font at this scale: it measures the dialog's texts and is lent
-    // to the controls that show them.
-    void SetTextFont(const StdFont& font, TwipsPerPixel scale);
+    // The text font at the scale in force: it measures the dialog's texts
+    // and is lent to the controls that show them.
+    void SetTextFont(const StdFont& font);
     const DrawingSurface& TextSurface() const { return *text_; }
     HFONT TextFont() const;
-    // The push buttons' own font.
-    static HFONT ButtonFont();
+    // The push buttons' own font, the system's dialog font at the scale in
+    // force, lent to these buttons.
+    void SetButtonFont(std::initializer_list<PushButton*> buttons);
 
     // The control given the focus when the dialog is next activated.
     HWND RememberedFocus() const { return focus_; }
@@ -69,7 +89,10 @@ private:
     void DisableOtherWindows();
     void RestoreOtherWindows();
 
+    DialogMonitor monitor_;
     std::optional<DrawingSurface> text_;
+    UniqueFont buttonFont_;  // made for a scale other than the system's
+    int buttonFontDpi_ = 0;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;
     HWND focus_ = nullptr;

@@ -76,6 +76,14 @@ struct KernelHandleTraits {  // mutexes, events, processes
     using Handle = HANDLE;
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+struct HookTraits {  // hooks of SetWindowsHookEx
+    using Handle = HHOOK;
+    static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+struct WinEventHookTraits {
+    using Handle = HWINEVENTHOOK;
+    static void Close(HWINEVENTHOOK h) { UnhookWinEvent(h); }
+};
 
 using UniqueHkey = UniqueHandle<HkeyTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
@@ -85,6 +93,8 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueHook = UniqueHandle<HookTraits>;
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
 
 // A GDI object of a known type (HBITMAP, HRGN, HFONT, HBRUSH).
 template <typename T>

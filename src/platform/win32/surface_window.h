@@ -19,7 +19,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    DrawingSurface surface_{ScreenTwipsPerPixel()};
+    DrawingSurface surface_;
 };
 
 } // namespace morvane::win32

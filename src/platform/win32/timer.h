@@ -20,6 +20,7 @@ public:
 
     // Restarts the count when the timer runs.
     void SetInterval(unsigned milliseconds);
+    unsigned Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/twips.h"
-#include "platform/win32/monitors_win32.h"
+#include "platform/win32/screen_metrics.h"
 #include "position/position_choice.h"
 #include "services/utilities.h"
 #include "services/win32/set_form_size.h"
@@ -26,6 +26,10 @@ constexpr std::wstring_view kInstruction =
 constexpr std::wstring_view kDefaultCaption = L"&Default";
 constexpr std::wstring_view kOkCaption = L"&OK";
 constexpr std::wstring_view kCancelCaption = L"&Cancel";
+
+StdFont LabelFont() {
+    return DesignFont(L"Tahoma", 9, false, kRussianCharset);
+}
 
 void Place(HWND control, const PositionRect& r) {
     SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -69,6 +73,7 @@ PositionWindow::~PositionWindow() {
 bool PositionWindow::Load() {
     if (IsLoaded()) return true;
     bDragging = false;
+    const ScopedScale scale = AtMonitorUnderCursor();
 
     WindowDesign design;
     design.className = kPositionClassName;
@@ -85,13 +90,25 @@ bool PositionWindow::Load() {
     returnPending_ = true;
 
     SetIcon(owner_.IndicatorWindow().Icon());
-    SetTextFont(DesignFont(L"Tahoma", 9, false, kRussianCharset), ScreenTwipsPerPixel());
+    SetTextFont(LabelFont());
     CreateControls();
     PlaceControls();
+    Centre(HalfPixel::ToEven);
     DrawPreview();
-    PaintSample();
+    PaintSample(owner_.Offsets());
     SetTabOrder();
     return IsLoaded();
+}
+
+// Laid out anew at the new scale; the sample keeps the offset it shows.
+void PositionWindow::Rescaled() {
+    const PositionOffsets shown = ChosenOffsets(SampleRect(), layout_.cursor);
+    SetTextFont(LabelFont());
+    tlPos.SetFont(TextFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
+    PlaceControls();
+    DrawPreview();
+    PaintSample(shown);
 }
 
 void PositionWindow::CreateControls() {
@@ -113,7 +130,7 @@ void PositionWindow::CreateControls() {
     bbOK.Create(kOkCaption, bar, position_control::kOk, true);
     bbCancel.Create(kCancelCaption, bar, position_control::kCancel);
     SetDialogButtons(bbOK, bbCancel);
-    for (PushButton* button : {&bbDefault, &bbOK, &bbCancel}) button->SetFont(ButtonFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
 }
 
 void PositionWindow::PlaceControls() {
@@ -140,7 +157,6 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    CentreOn(MonitorUnderCursor());
 }
 
 void PositionWindow::DrawPreview() {
@@ -156,7 +172,7 @@ void PositionWindow::DrawPreview() {
     InvalidateRect(pbCursor.hWnd(), nullptr, FALSE);
 }
 
-void PositionWindow::PaintSample() {
+void PositionWindow::PaintSample(PositionOffsets offsets) {
     DrawingSurface& sample = pbLang.Surface();
     sample.SetForeColor(owner_.IndicatorForeColor());
     sample.SetBackColor(owner_.IndicatorBackColor());
@@ -164,7 +180,7 @@ void PositionWindow::PaintSample() {
     owner_.zPaintCursor(pbLang);
     // The automatic place depends on the size the paint gave the sample.
     const PositionRect painted = SampleRect();
-    MoveSample(FirstSamplePlace(layout_.cursor, owner_.Offsets(), painted.width, painted.height));
+    MoveSample(FirstSamplePlace(layout_.cursor, offsets, painted.width, painted.height));
 }
 
 void PositionWindow::SetTabOrder() {

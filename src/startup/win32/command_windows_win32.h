@@ -25,7 +25,7 @@ public:
     std::int32_t PixelsPerInchY() const override;
 
     void SetVisible(bool visible) override { fwMain_.SetVisible(visible); }
-    void SetTimerEnabled(bool enabled) override { fwMain_.toLang.SetEnabled(enabled); }
+    void SetTimerEnabled(bool enabled) override { fwMain_.SetTracking(enabled); }
     Colour BackColor() const override { return fwMain_.BackColor; }
     void SetBackColor(Colour colour) override { fwMain_.BackColor = colour; }
     std::int32_t MarginWidth() const override { return fwMain_.MARGIN_Width; }

@@ -31,7 +31,7 @@ struct MenuDispatchTest : ::testing::Test, MenuCommands, DisplayTarget {
     }
     FakeProfileFiles files;
     SettingsStore store{files};
-    DisplayCommands display{store, *this};
+    DisplayCommands display{store, *this, true};
     std::wstring ran;
     MarkChanges marks;
 };
