@@ -85,14 +85,12 @@ scenario_menu_commands() {
   local hint="Morvane3™ - Transparent Background"
   cmd_choose "transparency on" t
   e2e_check "the first switch on shows the hint" e2e_wait_until 10 e2e_app_window_titled "$hint" || { e2e_shot no-hint; return; }
-  e2e_shot hint
   e2e_check "the indicator is hidden while the hint is up" e2e_not e2e_indicator_visible
   e2e_click_control "$(cmd_window "$hint")" "&Do not display this message again"
   e2e_click_control "$(cmd_window "$hint")" "&OK"
   e2e_check "OK closes the hint and the indicator returns" e2e_wait_until 5 e2e_indicator_visible
   e2e_check "the ticked box writes Silent=1, and Transparent=1" e2e_wait_until 3 \
     eval "e2e_setting_is Silent 1 && e2e_setting_is Transparent 1"
-  e2e_shot transparent
   cmd_choose "transparency off" t
   e2e_check "off writes Transparent=0" e2e_wait_until 5 e2e_setting_is Transparent 0
 
