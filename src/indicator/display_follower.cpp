@@ -24,7 +24,7 @@ DisplayStep DisplayFollower::Follow(const DisplayOptions& options, const Display
     DisplayMoment moment;
     const bool afterChange = options.show == ShowMode::AfterChange;
     const std::uint32_t now = afterChange || options.fullScreen || options.capsMark ? facts.NowMs() : 0;
-    if (options.show == ShowMode::OverText) moment.overText = facts.CursorIsIBeam();
+    if (options.show == ShowMode::OverText) moment.overText = overText_ = OverTextNow(facts.Pointer(), overText_);
     if (afterChange) moment.msSinceChange = MsSinceChange(input, hotSpot, indicator, now);
     if (options.fullScreen) moment.fullScreen = FullScreenNow(facts, input, now);
     step.alpha = DisplayAlpha(options, moment);
@@ -36,7 +36,8 @@ DisplayStep DisplayFollower::Follow(const DisplayOptions& options, const Display
     }
 
     if (options.capsMark && Due(capsReadAtMs_, now, kSlowReadMs)) {
-        const bool on = facts.CapsLockOn();
+        // When the system cannot tell, the last value read stays.
+        const bool on = facts.CapsLockOn().value_or(capsOn_);
         step.capsChanged = on != capsOn_;
         capsOn_ = on;
     }
@@ -56,17 +57,17 @@ std::uint32_t DisplayFollower::MsSinceChange(const InputCursor& input, ScreenPoi
     return now - changedAtMs_;
 }
 
-// The monitor, and whether the window is the desktop, are looked up only when
-// the foreground window or its rectangle has changed since it was last read.
+// The monitor and the window's class are looked up only when the foreground
+// window or its frame has changed since it was last read.
 bool DisplayFollower::FullScreenNow(const DisplayFacts& facts, const InputCursor& input, std::uint32_t now) {
     if (!Due(foregroundReadAtMs_, now, kSlowReadMs)) return fullScreen_;
     const WindowId foreground = input.ForegroundWindow();
-    const ScreenRect rect = foreground == kNoWindow ? ScreenRect{} : facts.WindowRect(foreground);
-    if (foreground != foreground_ || rect != foregroundRect_) {
+    const WindowFrame frame = foreground == kNoWindow ? WindowFrame{} : facts.FrameOf(foreground);
+    if (foreground != foreground_ || frame != foregroundFrame_) {
         foreground_ = foreground;
-        foregroundRect_ = rect;
-        fullScreen_ = foreground != kNoWindow && !facts.IsDesktop(foreground) &&
-                      CoversMonitor(rect, facts.MonitorRectOf(foreground));
+        foregroundFrame_ = frame;
+        fullScreen_ = foreground != kNoWindow &&
+                      IsFullScreen(frame, facts.MonitorRectOf(foreground), facts.ClassNameOf(foreground));
     }
     return fullScreen_;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The display options followed from tick to tick: when the indicator last
 // changed, which top-level window the cursor is over, whether the foreground
-// window covers its monitor and whether Caps Lock is on. Only what the
+// window is a full-screen program, whether the pointer was last over text and
+// whether Caps Lock is on. Only what the
 // options in force need is read from the system.
 #include <cstdint>
 #include <optional>
@@ -48,9 +49,10 @@ private:
     WindowId topLevel_ = kNoWindow;
     std::optional<std::uint32_t> topLevelReadAtMs_;
     WindowId foreground_ = kNoWindow;
-    ScreenRect foregroundRect_;
+    WindowFrame foregroundFrame_;
     bool fullScreen_ = false;
     std::optional<std::uint32_t> foregroundReadAtMs_;
+    bool overText_ = false;  // kept while the pointer is hidden
     bool capsOn_ = false;
     std::optional<std::uint32_t> capsReadAtMs_;
 };

@@ -1,8 +1,18 @@
 #include "indicator/display_rules.h"
 
 #include "indicator/language_code.h"
+#include "services/utilities.h"
 
 namespace morvane {
+
+namespace {
+
+bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
+    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
+           window.bottom >= monitor.bottom;
+}
+
+} // namespace
 
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment) {
     if (options.fullScreen && moment.fullScreen) return kHidden;
@@ -29,9 +39,26 @@ std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, st
     return (nextStep * kFadeMs + kFadeSteps - 1) / kFadeSteps - intoFade;
 }
 
-bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
-    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
-           window.bottom >= monitor.bottom;
+bool IsShellWindowClass(std::wstring_view className) {
+    constexpr std::wstring_view kShellClasses[] = {
+        L"Progman", L"WorkerW", L"#32769",             // the desktop
+        L"MultitaskingViewFrame", L"TaskSwitcherWnd",  // Alt+Tab and Task View before Windows 11
+        L"XamlExplorerHostIslandWindow",               // Alt+Tab, Task View and snap layouts of Windows 11
+        L"ForegroundStaging",                          // in front for a moment while windows switch
+        L"Windows.UI.Core.CoreWindow",                 // Start and search as top-level windows
+    };
+    for (const std::wstring_view shellClass : kShellClasses)
+        if (className == shellClass) return true;
+    return false;
+}
+
+bool IsFullScreen(const WindowFrame& frame, const ScreenRect& monitor, std::wstring_view className) {
+    return !frame.caption && !frame.maximised && CoversMonitor(frame.rect, monitor) && !IsShellWindowClass(className);
+}
+
+bool OverTextNow(PointerShown pointer, bool lastOverText) {
+    if (pointer == PointerShown::Hidden) return lastOverText;
+    return pointer == PointerShown::IBeam;
 }
 
 // Written out by hand: the C library's printf would more than double the program's size.
@@ -44,7 +71,7 @@ std::wstring LayoutKey(KeyboardLayout layout) {
 
 std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,
                          std::wstring_view countryName) {
-    if (!label.empty()) return std::wstring(label.substr(0, kMaxLabelLength));
+    if (!label.empty()) return std::wstring(WholeCharactersPrefix(label, kMaxLabelLength));
     std::wstring text(code);
     if (showCountry && !countryName.empty()) text += L"-" + LanguageCode(countryName);
     return text;

@@ -1,6 +1,6 @@
 #pragma once
 // What the display options decide from plain facts: how opaque the indicator
-// is now, whether a window covers its monitor, and the text shown for a
+// is now, whether a window is a full-screen program, and the text shown for a
 // layout (an own label, or the code with its country).
 #include <cstdint>
 #include <optional>
@@ -22,9 +22,9 @@ inline constexpr std::uint32_t kFadeSteps = 10;
 
 // What the options look at in one tick.
 struct DisplayMoment {
-    bool overText = false;            // the cursor is the text-input I-beam
+    bool overText = false;            // the cursor is the text-input I-beam (the last one seen while it is hidden)
     std::uint32_t msSinceChange = 0;  // since the code or the top-level window under the cursor changed
-    bool fullScreen = false;          // the foreground window covers its monitor
+    bool fullScreen = false;          // the foreground window is a full-screen program (IsFullScreen)
 };
 
 // The indicator's opacity, kHidden to kOpaque. "After a change": opaque for
@@ -35,16 +35,27 @@ std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& mo
 // once hidden, nor in the other modes.
 std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, std::uint32_t msSinceChange);
 
-// True when the window's rectangle covers the whole monitor rectangle.
-bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);
+// The desktop ("Progman", "WorkerW" behind the icons and slideshows) and the
+// shell's own overlays (Alt+Tab, Task View, snap layouts, Start), which cover
+// their monitor for a while without being a full-screen program.
+bool IsShellWindowClass(std::wstring_view className);
+
+// A full-screen program: a window without a title bar, not maximised,
+// covering its whole monitor, and none of the shell's. A maximised window
+// covers its monitor with its frame where no taskbar takes a strip of it.
+bool IsFullScreen(const WindowFrame& frame, const ScreenRect& monitor, std::wstring_view className);
+
+// Whether the pointer is over text now: the I-beam shown, or while the
+// pointer is hidden (as Windows does while the user types) what was last seen.
+bool OverTextNow(PointerShown pointer, bool lastOverText);
 
 // The layout handle as its key in the labels: eight capital hexadecimal digits.
 std::wstring LayoutKey(KeyboardLayout layout);
 
 inline constexpr std::size_t kMaxLabelLength = 8;
 
-// What the indicator shows: the label, cut to kMaxLabelLength and kept as
-// written, when there is one; otherwise the code, followed by "-" and the
+// What the indicator shows: the label, cut to at most kMaxLabelLength UTF-16
+// units between whole characters and otherwise kept as written, when there is one; otherwise the code, followed by "-" and the
 // country name in capitals when showCountry and the system has a name.
 std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,
                          std::wstring_view countryName);

@@ -8,19 +8,24 @@ namespace morvane {
 namespace {
 
 // The facts for the window under the cursor. The focus is asked for only
-// over the foreground window, and a frame's core window only when the cursor
-// reaches another top-level window: the plain tick makes two cheap reads more.
+// over the foreground window, and the window that reads a frame's or a
+// console's keys only when the cursor reaches another top-level window or
+// while none has been found: the plain tick makes two cheap reads more.
 LayoutFacts ReadLayoutFacts(WindowId under, WindowId indicator, LanguageShown& shown, const InputCursor& input) {
     LayoutFacts facts{.indicator = indicator, .under = under};
     if (under == indicator || under == kNoWindow) return facts;
     facts.root = input.RootWindowOf(under);
     facts.foreground = input.ForegroundWindow();
-    if (facts.root != shown.root) {
+    if (facts.root != shown.root || (shown.host.separate && shown.host.window == kNoWindow)) {
         shown.root = facts.root;
-        shown.coreWindow = input.AppCoreWindowOf(facts.root);
+        shown.host = input.InputHostOf(facts.root);
     }
-    facts.coreWindow = shown.coreWindow;
+    facts.inputWindow = shown.host.window;
     if (facts.foreground != kNoWindow && facts.root == facts.foreground) facts.focus = input.ForegroundFocusWindow();
+    if (facts.inputWindow != kNoWindow && facts.focus != kNoWindow) {
+        facts.rootThread = input.ThreadOf(facts.root);
+        facts.focusThread = input.ThreadOf(facts.focus);
+    }
     return facts;
 }
 
@@ -30,7 +35,8 @@ bool FollowLanguage(ScreenPoint hotSpot, WindowId indicator, LanguageShown& show
         LayoutSourceWindow(ReadLayoutFacts(input.WindowAt(hotSpot), indicator, shown, input));
     if (!source) return false;
     const KeyboardLayout layout = input.KeyboardLayoutOf(*source);
-    if (layout == shown.nLayout) return false;
+    // 0: the thread has no keyboard state; its language is not known.
+    if (layout == 0 || layout == shown.nLayout) return false;
     shown.nLayout = layout;
     shown.sLangCode = LanguageCode(input.Iso639LanguageName(LanguageIdOf(layout)));
     return true;

@@ -41,10 +41,11 @@ public:
 struct LanguageShown {
     std::wstring sLangCode;      // upper case; empty until the first layout is seen
     KeyboardLayout nLayout = 0;  // the layout handle last seen, compared as a whole
-    // The top-level window last under the cursor and its app core window, so
-    // that its class is looked at only when the cursor reaches another one.
+    // The top-level window last under the cursor and the window of the thread
+    // that reads its keys, so that its class is looked at only when the cursor
+    // reaches another one, or while an app frame's core window has not come.
     WindowId root = kNoWindow;
-    WindowId coreWindow = kNoWindow;
+    InputHost host;
 };
 
 // zMoveCursor for the hot spot at hotSpot, in this order: nothing at all while

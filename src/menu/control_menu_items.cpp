@@ -21,18 +21,6 @@ std::wstring MarginCaption(int index) {
     return L"&" + DecimalText(index) + L" px";
 }
 
-std::uint16_t MarginCommandId(int index) {
-    return static_cast<std::uint16_t>(kMarginCommandBase + index);
-}
-
-std::optional<ChosenItem> ChosenItemOf(unsigned commandId) {
-    if (commandId >= kMarginCommandBase && commandId < kMarginCommandBase + kMarginItemCount)
-        return ChosenItem{PopupItem::SetMargin, static_cast<int>(commandId - kMarginCommandBase)};
-    for (const PopupItemDesign& design : kPopupItems)
-        if (design.commandId != 0 && design.commandId == commandId) return ChosenItem{design.item};
-    return std::nullopt;
-}
-
 std::wstring MenuDialogTitle(std::wstring_view trademarks, PopupItem item) {
     return std::wstring(trademarks) + L" - " + StripMnemonics(DesignOf(item).caption);
 }

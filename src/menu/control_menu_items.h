@@ -3,7 +3,6 @@
 // command identifiers under which the native menu reports a choice.
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,6 +60,11 @@ inline constexpr std::array<PopupItemDesign, 11> kPopupItems{{
 }};
 
 const PopupItemDesign& DesignOf(PopupItem item);
+constexpr std::uint16_t CommandIdOf(PopupItem item) {
+    for (const PopupItemDesign& design : kPopupItems)
+        if (design.item == item) return design.commandId;
+    return 0;
+}
 // The item's position in the control menu, counted from 0.
 int PositionOf(PopupItem item);
 
@@ -75,13 +79,8 @@ inline constexpr std::wstring_view kCloseCaption = L"\t\u2573";
 
 // "&0 px" .. "&9 px".
 std::wstring MarginCaption(int index);
-std::uint16_t MarginCommandId(int index);
-
-// What a command identifier of the native menu stands for.
-struct ChosenItem {
-    PopupItem item;
-    int marginIndex = -1;  // 0..9 for PopupItem::SetMargin, else -1
-};
-std::optional<ChosenItem> ChosenItemOf(unsigned commandId);
+constexpr std::uint16_t MarginCommandId(int index) {
+    return static_cast<std::uint16_t>(kMarginCommandBase + index);
+}
 
 } // namespace morvane

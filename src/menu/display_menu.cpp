@@ -1,7 +1,5 @@
 #include "menu/display_menu.h"
 
-#include <algorithm>
-
 #include "services/settings_keys.h"
 #include "services/utilities.h"
 
@@ -42,39 +40,36 @@ bool IsShowModeItem(DisplayItem item) {
     return item == DisplayItem::Always || item == DisplayItem::OverText || item == DisplayItem::AfterChange;
 }
 
-MarkChanges DisplayMarks(const DisplayOptions& options) {
+MarkChanges DisplayMarks(const DisplayOptions& options, bool captureExclusionWorks) {
     MarkChanges marks;
     for (const DisplayItemDesign& design : kDisplayItems) {
         if (design.commandId == 0) continue;
         const FlagItem* flagItem = FlagItemOf(design.item);
+        const bool usable = design.item != DisplayItem::NoCapture || captureExclusionWorks;
         const bool on = flagItem != nullptr ? options.*(flagItem->flag) : options.show == ShowModeOfItem(design.item);
-        marks.push_back({design.commandId, ItemMark::Checked, on});
+        marks.push_back({design.commandId, ItemMark::Checked, on && usable});
+        if (!usable) marks.push_back({design.commandId, ItemMark::Enabled, false});
     }
     return marks;
 }
 
 MarkChanges DisplayCommands::Marks() const {
-    return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()));
+    return DisplayMarks(ReadDisplayOptions(store_, target_.SettingsFile()), captureExclusionWorks_);
 }
 
-std::optional<MarkChanges> DisplayCommands::Choose(unsigned commandId) {
-    const auto found = std::find_if(kDisplayItems.begin(), kDisplayItems.end(), [commandId](const auto& design) {
-        return design.commandId != 0 && design.commandId == commandId;
-    });
-    if (found == kDisplayItems.end()) return std::nullopt;
-
+MarkChanges DisplayCommands::Choose(DisplayItem item) {
     const std::wstring file = target_.SettingsFile();
     DisplayOptions options = ReadDisplayOptions(store_, file);
-    if (const FlagItem* flagItem = FlagItemOf(found->item)) {
+    if (const FlagItem* flagItem = FlagItemOf(item)) {
         bool& flag = options.*(flagItem->flag);
         flag = !flag;
         store_.IniWriteNumber(file, settings_key::kMain, flagItem->key, BitOf(flag));
-    } else if (const ShowMode mode = ShowModeOfItem(found->item); mode != options.show) {
+    } else if (const ShowMode mode = ShowModeOfItem(item); mode != options.show) {
         options.show = mode;
         store_.IniWriteNumber(file, settings_key::kMain, settings_key::kShow, static_cast<std::int32_t>(mode));
     }
     target_.SetDisplayOptions(options);
-    return DisplayMarks(options);
+    return DisplayMarks(options, captureExclusionWorks_);
 }
 
 } // namespace morvane

@@ -3,7 +3,6 @@
 // from the settings file, and what choosing one stores and hands on.
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,15 +28,17 @@ inline constexpr std::array<DisplayItemDesign, 9> kDisplayItems{{
     {DisplayItem::Separator, L"-", 0},
     {DisplayItem::FullScreen, L"Hide Over &Full Screen", 304},
     {DisplayItem::KeepInside, L"&Keep Inside the Screen", 308},
-    {DisplayItem::Country, L"Show &Country", 305},
+    {DisplayItem::Country, L"Show C&ountry", 305},
     {DisplayItem::CapsMark, L"Caps &Lock Mark", 306},
     {DisplayItem::NoCapture, L"Hide from &Screenshots", 307},
 }};
 
 bool IsShowModeItem(DisplayItem item);
 
-// The checked state of every item for these options.
-MarkChanges DisplayMarks(const DisplayOptions& options);
+// The checked state of every item for these options. Where the system
+// cannot leave a window out of capture, "Hide from Screenshots" is greyed and
+// unchecked, whatever the file holds.
+MarkChanges DisplayMarks(const DisplayOptions& options, bool captureExclusionWorks);
 
 // The indicator, as the display items change it.
 class DisplayTarget {
@@ -51,18 +52,20 @@ public:
 class DisplayCommands {
 public:
     // Both must outlive this object.
-    DisplayCommands(const SettingsStore& store, DisplayTarget& target) : store_(store), target_(target) {}
+    DisplayCommands(const SettingsStore& store, DisplayTarget& target, bool captureExclusionWorks)
+        : store_(store), target_(target), captureExclusionWorks_(captureExclusionWorks) {}
 
     // The marks as the settings file has them now.
     MarkChanges Marks() const;
     // The item's key is written at once (nothing when the choice changes
     // nothing) and the options handed to the indicator; returns the marks to
-    // show. Nothing for an identifier that is none of the submenu's.
-    std::optional<MarkChanges> Choose(unsigned commandId);
+    // show.
+    MarkChanges Choose(DisplayItem item);
 
 private:
     const SettingsStore& store_;
     DisplayTarget& target_;
+    bool captureExclusionWorks_;
 };
 
 } // namespace morvane

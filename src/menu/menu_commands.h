@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the control menu: one click handler per item that can be
-// chosen. The control menu calls them before the call that showed it returns.
+// chosen (menu_dispatch.h). The control menu calls them before the call that showed it returns.
 namespace morvane {
 
 class MenuCommands {
@@ -15,9 +15,5 @@ public:
     virtual void AboutClick() = 0;        // mPopupAbout
     virtual void ExitClick() = 0;         // mPopupExit
 };
-
-// Runs the command of the item with this command identifier. mPopupClose has
-// no command, and an identifier that is none of the menu's runs nothing.
-void DispatchMenuCommand(unsigned commandId, MenuCommands& commands);
 
 } // namespace morvane

@@ -14,20 +14,6 @@ namespace {
 
 constexpr std::int32_t kPointsPerInch = 72;
 
-bool IsHighSurrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// One character of text: a surrogate pair counts as one.
-std::size_t CharacterLength(std::wstring_view text, std::size_t at) {
-    const bool pair = IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1]);
-    return pair ? 2 : 1;
-}
-
 std::int32_t WholePoints(SettingsNumber size) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(size.Whole(), std::numeric_limits<std::int32_t>::min(),
                                                                std::numeric_limits<std::int32_t>::max()));

@@ -20,10 +20,6 @@ std::int64_t SquaredDistance(const ScreenRect& rect, ScreenPoint point) {
     return across * across + down * down;
 }
 
-std::int32_t CentredEdge(std::int32_t low, std::int32_t high, int size) {
-    return static_cast<std::int32_t>(low + (std::int64_t{high} - low - size) / 2);
-}
-
 } // namespace
 
 Monitor MonitorAt(const std::vector<Monitor>& monitors, ScreenPoint point) {
@@ -37,10 +33,6 @@ Monitor MonitorAt(const std::vector<Monitor>& monitors, ScreenPoint point) {
         }
     }
     return nearest;
-}
-
-ScreenPoint CentredOn(const ScreenRect& monitor, int width, int height) {
-    return {CentredEdge(monitor.left, monitor.right, width), CentredEdge(monitor.top, monitor.bottom, height)};
 }
 
 } // namespace morvane

@@ -31,9 +31,5 @@ public:
 // is a monitor at the origin at the standard scale.
 Monitor MonitorAt(const std::vector<Monitor>& monitors, ScreenPoint point);
 
-// The top-left corner of a window of this size (pixels) centred on the
-// monitor: half the free room on each axis, dropping a half pixel towards
-// zero. A window larger than the monitor starts before its edge.
-ScreenPoint CentredOn(const ScreenRect& monitor, int width, int height);
 
 } // namespace morvane

@@ -24,7 +24,7 @@ inline constexpr std::int32_t kMaxShowSeconds = 60;
 struct DisplayOptions {
     ShowMode show = ShowMode::Always;
     std::int32_t showSeconds = kDefaultShowSeconds;
-    bool fullScreen = false;  // hide while the foreground window covers its monitor
+    bool fullScreen = false;  // hide while the foreground window is a full-screen program
     bool keepInside = false;  // never across an edge of the monitor under the cursor
     bool country = false;     // "EN-US" instead of "EN"
     bool capsMark = false;    // a bar above the letters while Caps Lock is on

@@ -85,4 +85,20 @@ std::wstring StripMnemonics(std::wstring_view caption) {
     return text;
 }
 
+std::size_t CharacterLength(std::wstring_view text, std::size_t at) {
+    const auto high = [](wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto low = [](wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    return high(text[at]) && at + 1 < text.size() && low(text[at + 1]) ? 2 : 1;
+}
+
+std::wstring_view WholeCharactersPrefix(std::wstring_view text, std::size_t maxUnits) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + CharacterLength(text, end);
+        if (next > maxUnits) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
 } // namespace morvane

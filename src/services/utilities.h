@@ -41,4 +41,12 @@ std::wstring VersionText(int major, int minor, int revision);
 // a trailing "..." removed.
 std::wstring StripMnemonics(std::wstring_view caption);
 
+// The UTF-16 units of the character at index at: 2 for a whole surrogate
+// pair, otherwise 1.
+std::size_t CharacterLength(std::wstring_view text, std::size_t at);
+
+// The longest beginning of text of at most maxUnits UTF-16 units that ends
+// between whole characters (never between the halves of a surrogate pair).
+std::wstring_view WholeCharactersPrefix(std::wstring_view text, std::size_t maxUnits);
+
 } // namespace morvane

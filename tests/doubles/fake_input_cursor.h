@@ -20,7 +20,9 @@ public:
     std::map<WindowId, WindowId> roots;  // a window missing here is top-level
     WindowId foreground = kNoWindow;
     WindowId focus = kNoWindow;
-    std::map<WindowId, WindowId> coreWindows;  // app frames and their core windows
+    std::map<WindowId, InputHost> hosts;      // app frames and consoles
+    std::map<WindowId, ThreadId> threads;     // a window missing here has a thread of its own, numbered as it
+    mutable int hostLookups = 0;
     std::map<std::uint16_t, std::wstring> languageNames{{0x0409, L"en"}, {0x0407, L"de"}, {0x0419, L"ru"}};
     CursorSize cursorSize{32, 32};
     mutable int languageLookups = 0;
@@ -41,9 +43,14 @@ public:
     }
     WindowId ForegroundWindow() const override { return foreground; }
     WindowId ForegroundFocusWindow() const override { return focus; }
-    WindowId AppCoreWindowOf(WindowId root) const override {
-        const auto found = coreWindows.find(root);
-        return found == coreWindows.end() ? kNoWindow : found->second;
+    ThreadId ThreadOf(WindowId window) const override {
+        const auto found = threads.find(window);
+        return found == threads.end() ? static_cast<ThreadId>(window) : found->second;
+    }
+    InputHost InputHostOf(WindowId root) const override {
+        ++hostLookups;
+        const auto found = hosts.find(root);
+        return found == hosts.end() ? InputHost{} : found->second;
     }
     std::wstring Iso639LanguageName(std::uint16_t languageId) const override {
         ++languageLookups;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/win32/ansi_code_page_win32.h"
+#include "platform/win32/display_facts_win32.h"
+#include "platform/win32/lazy_library.h"
 #include "platform/win32/process_facts_win32.h"
 #include "platform/win32/profile_files_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -21,6 +23,28 @@ namespace morvane::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A library planted beside the program under a name only it has (a copy of
+// this program) loads by name until the search is restricted, and not after;
+// system libraries still load. The build is the kernel's, whatever the manifest claims.
+TEST(System, LibrarySearchLeavesTheProgramsFolderOutAndTheBuildIsTheSystemsOwn) {
+    wchar_t self[MAX_PATH]{}, build[16]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path planted = fs::path(self).parent_path() / L"morvane_planted.dll";
+    ASSERT_TRUE(CopyFileW(self, planted.c_str(), FALSE));
+    EXPECT_TRUE(UniqueModule(LoadLibraryW(L"morvane_planted.dll"))) << "the planted library loads before";
+    ASSERT_TRUE(RestrictLibrarySearchToSystem());
+    LazyLibrary version(L"version.dll");
+    EXPECT_EQ(std::tuple(bool(UniqueModule(LoadLibraryW(L"morvane_planted.dll"))),
+                         version.Find<DWORD WINAPI(LPCWSTR, LPDWORD)>("GetFileVersionInfoSizeW") != nullptr),
+              std::tuple(false, true));
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    fs::remove(planted);
+    DWORD size = sizeof(build);
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentBuildNumber",
+                 RRF_RT_REG_SZ, nullptr, build, &size);
+    EXPECT_EQ(Win32DisplayFacts::RunningBuild(), std::wcstoul(build, nullptr, 10)) << "registry: " << build;
+}
 
 TEST(System, SettingsFile) {
     // No single code page holds all three letters of the folder's name.

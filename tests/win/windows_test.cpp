@@ -134,6 +134,11 @@ TEST_F(Windows, LeftOutOfCaptureFromLoadAndBackWhenSwitchedOff) {
     hidden.SetDisplayOptions({});
     EXPECT_EQ(facts.excludedFromCapture, (std::map<WindowId, bool>{{id, false}}));
     hidden.Unload();
+    facts.build = 18363;  // Windows 10 version 1909
+    facts.excludedFromCapture.clear();
+    hidden.Load();
+    EXPECT_TRUE(facts.excludedFromCapture.empty()) << "left alone before build 19041";
+    hidden.Unload();
 }
 
 TEST_F(Windows, TheOneMsTickIsTheFallbackOnly) {
@@ -192,8 +197,28 @@ TEST(InputCursor, TheForegroundThreadsFocusWindow) {
     const Win32InputCursor input;
     const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
     EXPECT_EQ(std::tuple(input.RootWindowOf(id(edit)), input.ForegroundWindow(), input.ForegroundFocusWindow(),
-                         input.AppCoreWindowOf(id(frame))),
-              std::tuple(id(frame), id(frame), id(edit), kNoWindow));
+                         input.InputHostOf(id(frame))),
+              std::tuple(id(frame), id(frame), id(edit), InputHost{}));
+    DestroyWindow(frame);
+}
+
+// A console's keys go to the thread of its default input-method window; an
+// app frame's to its core window once it has one. Windows of those classes, made here.
+TEST(InputCursor, ConsolesAndAppFramesNameTheWindowThatReadsTheirKeys) {
+    const auto make = [](const wchar_t* name, HWND parent) {
+        WNDCLASSW kind{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, name};
+        RegisterClassW(&kind);
+        return CreateWindowExW(0, name, L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, parent, nullptr, nullptr, nullptr);
+    };
+    const HWND console = make(L"ConsoleWindowClass", nullptr), frame = make(L"ApplicationFrameWindow", nullptr);
+    const Win32InputCursor input;
+    const auto id = [](HWND window) { return reinterpret_cast<WindowId>(window); };
+    const InputHost consoleHost = input.InputHostOf(id(console)), waiting = input.InputHostOf(id(frame));
+    const HWND core = make(L"Windows.UI.Core.CoreWindow", frame);
+    EXPECT_TRUE(consoleHost.separate && consoleHost.window != kNoWindow && consoleHost.window != id(console) &&
+                input.ThreadOf(consoleHost.window) == GetCurrentThreadId());
+    EXPECT_EQ(std::tuple(waiting, input.InputHostOf(id(frame))), std::tuple(InputHost{true, kNoWindow}, InputHost{true, id(core)}));
+    DestroyWindow(console);
     DestroyWindow(frame);
 }
 
@@ -227,7 +252,7 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
-    DisplayCommands display{store, fwMain};
+    DisplayCommands display{store, fwMain, true};
     fwMenu.SetDisplayCommands(&display);
     for (const DisplayItem item : {DisplayItem::AfterChange, DisplayItem::Country})
         SendMessageW(fwMenu.hWnd(), WM_COMMAND, kDisplayItems[std::size_t(item)].commandId, 0);
@@ -241,7 +266,7 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
         marks += info.fType & MFT_SEPARATOR ? L'|' : !(info.fState & MFS_CHECKED) ? L'-' : info.fType & MFT_RADIOCHECK ? L'o' : L'x';
     }
     EXPECT_EQ(captions, L"&Always|Over &Text Only|After a &Change||Hide Over &Full Screen|&Keep Inside the Screen|"
-                        L"Show &Country|Caps &Lock Mark|Hide from &Screenshots|");
+                        L"Show C&ountry|Caps &Lock Mark|Hide from &Screenshots|");
     EXPECT_EQ(marks, L"--o|--x--");
     EXPECT_EQ(files.Stored(fwMain.Tag(), L"Main", L"Show"), L"2");
     fwMenu.SetDisplayCommands(nullptr);

@@ -6,10 +6,8 @@
 // time it becomes the program's active window.
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "about/about_content.h"
 #include "about/about_host.h"
@@ -17,11 +15,10 @@
 #include "platform/shell.h"
 #include "platform/version_record.h"
 #include "platform/win32/button_bar.h"
-#include "platform/win32/drawing_surface.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_box.h"
-#include "platform/win32/timer.h"
-#include "platform/win32/window.h"
 #include "services/settings_store.h"
 
 namespace morvane::win32 {
@@ -40,7 +37,7 @@ inline constexpr int kYes = 107;      // bbYes, inside pbBar
 inline constexpr int kNo = 108;       // bbNo, inside pbBar
 } // namespace about_control
 
-class AboutWindow : public Window {
+class AboutWindow : public DialogWindow {
 public:
     // resources is the module that holds the program icon, the
     // illustration and the link's hand cursor. Everything passed in must
@@ -77,28 +74,22 @@ public:
     const std::wstring& NewLocationMark() const { return newLocationMark_; }
     void SetNewLocationMark(std::wstring mark) { newLocationMark_ = std::move(mark); }
 
-    // Enter clicks the focused push button, else the default "&Yes" while it
-    // is visible; Escape clicks "&No" / "&OK"; Tab, arrows and access keys
-    // move between the controls.
-    bool PreTranslateMessage(MSG& message) override;
-
-    // toHotTracking: while the mouse is over the link, every 100 ms.
-    Timer toHotTracking{*this, 100};
-
 protected:
+    // Enter clicks the focused push button, else the default "&Yes" while it
+    // is visible; Escape clicks "&No" / "&OK" (DialogWindow).
+    void ShowDialog() override;
+    bool Activated() override;
+    void Deactivated(HWND next) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool CreateWindowCentred();
     void CreateControls();
     void LoadColoursFontsAndSizes();
     void Activate();
-    void ShowAndActivate();
+    void ShowControlsFor(AboutMode mode);
+    void LayOut(AboutMode mode, const std::wstring& text);
     void SiteClick();
-    void SiteMouseMove(WPARAM keys);
-    void HotTrackingTick();
-    void EnterPressed();
-    void DisableOtherWindows();
-    void RestoreOtherWindows();
 
     AboutHost& host_;
     const SettingsStore& store_;
@@ -107,29 +98,26 @@ private:
     AboutMenuTitles menuTitles_;
     HINSTANCE resources_;
 
-    // The window's own drawing surface: its font (that of tbAbout) measures
-    // the texts and is the font of the text and the check box.
-    DrawingSurface surface_;
+    // The dialog's text font (DialogWindow) measures the texts and is the
+    // font of the text and the check box.
     StdFont textFont_;  // the font of tbAbout as designed
     UniqueIcon icon_;   // ibAbout's picture, 32 x 32
     UniqueBitmap picture_;  // pbAbout's illustration
     HCURSOR hand_ = nullptr;  // shared, the system frees it
 
     PictureBox ibAbout;
-    HWND tbAbout = nullptr;
+    TextBox tbAbout;
     PictureBox pbAbout;
     SiteLink tbSite;
-    HWND chAbout = nullptr;
+    CheckBox chAbout;
     ButtonBar pbBar;
-    HWND bbYes = nullptr;
-    HWND bbNo = nullptr;
+    PushButton bbYes;
+    PushButton bbNo;
 
     AboutMode mode_ = AboutMode::FirstRun;  // of the current opening
     std::wstring newLocationMark_;
     std::wstring settingsFile_;
-    bool active_ = false;            // Activate has run since the program last switched windows
-    HWND focusBeforeLeaving_ = nullptr;  // given back when the user returns from another program
-    std::vector<HWND> disabledWindows_;  // by ShowModal, enabled again when the dialog goes
+    bool active_ = false;  // Activate has run since the program last switched windows
 };
 
 } // namespace morvane::win32

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "about/site_hover.h"
+
 namespace morvane::win32 {
 
 namespace {
@@ -17,6 +19,10 @@ bool ReleasedOnLink(HWND link, LPARAM lParam) {
 }
 
 } // namespace
+
+SiteLink::SiteLink() {
+    toHotTracking.OnTick = [this] { HotTrackingTick(); };
+}
 
 bool SiteLink::Load(HWND parent, int childId, HCURSOR hand) {
     hand_ = hand;
@@ -52,6 +58,28 @@ void SiteLink::Redraw() {
     if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
+void SiteLink::MouseMoved(WPARAM keys) {
+    const MouseMoveKeys held{
+        .anyButton = (keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) != 0,
+        .shift = (keys & MK_SHIFT) != 0,
+        .control = (keys & MK_CONTROL) != 0,
+        .alt = GetKeyState(VK_MENU) < 0,
+    };
+    if (!HoverStartsOnMove(held)) return;
+    SetUnderlined(true);
+    toHotTracking.SetEnabled(true);
+}
+
+void SiteLink::HotTrackingTick() {
+    RECT link{};
+    POINT cursor{};
+    GetWindowRect(hWnd(), &link);
+    GetCursorPos(&cursor);
+    if (CursorOverLink(cursor.x, cursor.y, {link.left, link.top, link.right, link.bottom})) return;
+    toHotTracking.SetEnabled(false);
+    SetUnderlined(false);
+}
+
 LRESULT SiteLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETCURSOR:
@@ -61,7 +89,7 @@ LRESULT SiteLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_MOUSEMOVE:
-        if (OnMouseMove) OnMouseMove(wParam);
+        MouseMoved(wParam);
         return 0;
     case WM_LBUTTONDOWN:
         // Held until the release, so that a release elsewhere reaches the

@@ -1,14 +1,16 @@
 #pragma once
 // The web-site link of the about dialog (tbSite): a picture box that prints
 // its text in the link colour on the window's background, shows a hand
-// pointer and reports clicks and mouse moves to its dialog. The underline is
-// the hover state; the text is drawn again whenever text, font or size change.
+// pointer and reports clicks to its dialog. The underline is the hover state,
+// from a plain mouse move onto the link until toHotTracking finds the cursor
+// off it; the text is drawn again whenever text, font or size change.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
 #include "platform/win32/picture_box.h"
+#include "platform/win32/timer.h"
 #include "services/colour_text.h"
 #include "services/font.h"
 
@@ -19,6 +21,7 @@ inline constexpr Colour kWindowColour = 0x80000005;  // the system window colour
 
 class SiteLink : public PictureBox {
 public:
+    SiteLink();
     // hand: the pointer over the link, not owned; nullptr keeps the arrow.
     bool Load(HWND parent, int childId, HCURSOR hand);
 
@@ -30,14 +33,17 @@ public:
 
     // A press and release of the left button on the link.
     std::function<void()> OnClick;
-    // Every mouse move over the link, with its MK_ key and button flags.
-    std::function<void(WPARAM keys)> OnMouseMove;
+
+    // toHotTracking: while the mouse is over the link, every 100 ms.
+    Timer toHotTracking{*this, 100};
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Redraw();
+    void MouseMoved(WPARAM keys);
+    void HotTrackingTick();
 
     std::wstring text_;
     HCURSOR hand_ = nullptr;

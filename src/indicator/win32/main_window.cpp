@@ -236,7 +236,8 @@ void MainWindow::SetDisplayOptions(const DisplayOptions& options) {
     if (!IsLoaded()) return;
     // Only a fade needs a layered window.
     SetLayered(display_.show == ShowMode::AfterChange);
-    if (captureChanged) facts_.ExcludeFromCapture(reinterpret_cast<WindowId>(hWnd()), display_.noCapture);
+    if (captureChanged && CaptureExclusionWorks(facts_.WindowsBuild()))
+        facts_.ExcludeFromCapture(reinterpret_cast<WindowId>(hWnd()), display_.noCapture);
     // The next tick derives the text anew and paints it, with or without the
     // room of the Caps Lock mark, and decides whether the indicator shows.
     shown_.nLayout = 0;

@@ -97,17 +97,13 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
 }
 
 void MenuWindow::ApplyDisplayMarks() const {
-    if (display_) Apply(display_->Marks());
+    if (handlers_.display) Apply(handlers_.display->Marks());
 }
 
 LRESULT MenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const bool fromMenu = message == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0;
     if (fromMenu) {
-        const auto displayMarks = display_ ? display_->Choose(LOWORD(wParam)) : std::nullopt;
-        if (displayMarks)
-            Apply(*displayMarks);
-        else if (commands_)
-            DispatchMenuCommand(LOWORD(wParam), *commands_);
+        Apply(RunMenuCommand(LOWORD(wParam), handlers_));
         return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

@@ -7,7 +7,7 @@
 
 #include "menu/control_menu_state.h"
 #include "menu/display_menu.h"
-#include "menu/menu_commands.h"
+#include "menu/menu_dispatch.h"
 #include "platform/win32/window.h"
 #include "services/registry_access.h"
 
@@ -28,10 +28,10 @@ public:
 
     // Where the chosen items' commands go; nothing runs while none is set.
     // The commands must outlive this object or be replaced first.
-    void SetCommands(MenuCommands* commands) { commands_ = commands; }
+    void SetCommands(MenuCommands* commands) { handlers_.commands = commands; }
     // The "&Display" items: their marks follow the settings file at Load and
     // at each opening. They must outlive this object or be replaced first.
-    void SetDisplayCommands(DisplayCommands* display) { display_ = display; }
+    void SetDisplayCommands(DisplayCommands* display) { handlers_.display = display; }
 
     // Shows the control menu at the mouse position, after refreshing the
     // autostart mark and checking the item of marginWidth. Returns once the
@@ -65,8 +65,7 @@ private:
     const RegistryAccess& registry_;
     AutostartEntry autostart_;
     ControlMenuState state_;
-    MenuCommands* commands_ = nullptr;
-    DisplayCommands* display_ = nullptr;
+    MenuHandlers handlers_;
 };
 
 } // namespace morvane::win32

@@ -18,8 +18,6 @@ bool ButtonBar::Load(HWND parent, int childId) {
 
 LRESULT ButtonBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        return SendMessageW(GetParent(hWnd()), message, wParam, lParam);
     case WM_CTLCOLORBTN:
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENU));
     case WM_PRINTCLIENT: {

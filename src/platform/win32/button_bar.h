@@ -1,7 +1,7 @@
 #pragma once
 // A dialog's button bar (pbBar): a picture box in the menu colour
-// that holds the push buttons. Their notifications go on to the dialog, and
-// themed buttons get the bar's picture behind their rounded corners.
+// that holds the push buttons. Themed buttons get the bar's picture behind
+// their rounded corners.
 #include <windows.h>
 
 #include "platform/win32/picture_box.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/monitors_win32.h"
 
 namespace morvane::win32 {
 
@@ -24,8 +24,8 @@ void PrepareDialog(HWND dialog, const std::wstring* title) {
     GetWindowRect(dialog, &outer);
     const std::int32_t width = outer.right - outer.left;
     const std::int32_t height = outer.bottom - outer.top;
-    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, width, height);
-    MoveWindow(dialog, origin.x, origin.y, width, height, TRUE);
+    const DialogOrigin origin = CentredOrigin(MonitorUnderCursorNow().area, width, height, HalfPixel::TowardZero);
+    MoveWindow(dialog, origin.left, origin.top, width, height, TRUE);
 }
 
 // ColorDialogHook and FontDialogHook: WM_INITDIALOG carries the dialog's

@@ -14,7 +14,8 @@ ScreenRect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// Windows 10 version 2004 and later; older systems refuse it.
+// Windows 10 version 2004 and later; older systems take it as WDA_MONITOR
+// and capture shows a black box where the window is.
 constexpr DWORD kExcludeFromCapture = 0x11;  // WDA_EXCLUDEFROMCAPTURE
 constexpr DWORD kCaptureAllowed = 0;         // WDA_NONE
 
@@ -29,34 +30,47 @@ SetAffinityFunction SetAffinity() {
 
 } // namespace
 
-Win32DisplayFacts::Win32DisplayFacts() : ibeam_(LoadCursorW(nullptr, IDC_IBEAM)) {}
+Win32DisplayFacts::Win32DisplayFacts(std::uint32_t build) : ibeam_(LoadCursorW(nullptr, IDC_IBEAM)), build_(build) {}
 
-bool Win32DisplayFacts::CursorIsIBeam() const {
+std::uint32_t Win32DisplayFacts::RunningBuild() {
+    using GetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto getVersion = reinterpret_cast<GetVersionFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return getVersion != nullptr && getVersion(&version) == 0 ? version.dwBuildNumber : 0;
+}
+
+// Flags 0 is hidden, and so is CURSOR_SUPPRESSED alone (touch or pen input):
+// either way the shape says nothing about what is under it now.
+PointerShown Win32DisplayFacts::Pointer() const {
     CURSORINFO info{};
     info.cbSize = sizeof(info);
-    return GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING) != 0 && info.hCursor == ibeam_;
+    if (!GetCursorInfo(&info) || (info.flags & CURSOR_SHOWING) == 0) return PointerShown::Hidden;
+    return info.hCursor == ibeam_ ? PointerShown::IBeam : PointerShown::Other;
 }
 
-bool Win32DisplayFacts::CapsLockOn() const {
-    // The toggle state follows the keyboard messages a thread has read, so
-    // this thread, which reads none, shares the input state of the thread
-    // the user types in while it asks.
-    const DWORD own = GetCurrentThreadId();
-    const DWORD typing = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    const bool attached = typing != 0 && typing != own && AttachThreadInput(own, typing, TRUE);
-    const bool on = (GetKeyState(VK_CAPITAL) & 1) != 0;
-    if (attached) AttachThreadInput(own, typing, FALSE);
-    return on;
+// A thread's key state follows the keyboard messages it has read, and this
+// thread reads none; asking for any key first brings its state up to the
+// system's own, toggles included, without joining another thread's input.
+std::optional<bool> Win32DisplayFacts::CapsLockOn() const {
+    GetKeyState(0);
+    BYTE keys[256]{};
+    if (!GetKeyboardState(keys)) return std::nullopt;
+    return (keys[VK_CAPITAL] & 1) != 0;
 }
 
-ScreenRect Win32DisplayFacts::WindowRect(WindowId window) const {
+WindowFrame Win32DisplayFacts::FrameOf(WindowId window) const {
     RECT rect{};
-    if (window != kNoWindow) GetWindowRect(AsHwnd(window), &rect);
-    return FromRect(rect);
+    if (!GetWindowRect(AsHwnd(window), &rect)) return {};
+    const LONG_PTR style = GetWindowLongPtrW(AsHwnd(window), GWL_STYLE);
+    return {FromRect(rect), (style & WS_CAPTION) == WS_CAPTION, (style & WS_MAXIMIZE) != 0};
 }
 
-bool Win32DisplayFacts::IsDesktop(WindowId window) const {
-    return AsHwnd(window) == GetShellWindow() || AsHwnd(window) == GetDesktopWindow();
+std::wstring Win32DisplayFacts::ClassNameOf(WindowId window) const {
+    std::array<wchar_t, 256> buffer{};
+    const int length = GetClassNameW(AsHwnd(window), buffer.data(), static_cast<int>(buffer.size()));
+    return std::wstring(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 ScreenRect Win32DisplayFacts::MonitorRectOf(WindowId window) const {

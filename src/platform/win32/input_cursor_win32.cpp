@@ -22,7 +22,7 @@ WindowId Win32InputCursor::WindowAt(ScreenPoint point) const {
 }
 
 KeyboardLayout Win32InputCursor::KeyboardLayoutOf(WindowId window) const {
-    const DWORD thread = GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr);
+    const DWORD thread = ThreadOf(window);
     // The handle's low 32 bits are the whole layout: language and device.
     return static_cast<KeyboardLayout>(reinterpret_cast<std::uintptr_t>(GetKeyboardLayout(thread)));
 }
@@ -43,14 +43,25 @@ WindowId Win32InputCursor::ForegroundFocusWindow() const {
     return reinterpret_cast<WindowId>(info.hwndFocus);
 }
 
-WindowId Win32InputCursor::AppCoreWindowOf(WindowId root) const {
-    const HWND frame = reinterpret_cast<HWND>(root);
-    std::array<wchar_t, 32> className{};
-    const int length = GetClassNameW(frame, className.data(), static_cast<int>(className.size()));
-    if (std::wstring_view(className.data(), static_cast<std::size_t>(length)) != L"ApplicationFrameWindow") {
-        return kNoWindow;
+ThreadId Win32InputCursor::ThreadOf(WindowId window) const {
+    return GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr);
+}
+
+InputHost Win32InputCursor::InputHostOf(WindowId root) const {
+    const HWND window = reinterpret_cast<HWND>(root);
+    std::array<wchar_t, 32> classBuffer{};
+    const int length = GetClassNameW(window, classBuffer.data(), static_cast<int>(classBuffer.size()));
+    const std::wstring_view className(classBuffer.data(), static_cast<std::size_t>(length));
+    if (className == L"ApplicationFrameWindow") {
+        return {true, reinterpret_cast<WindowId>(FindWindowExW(window, nullptr, L"Windows.UI.Core.CoreWindow", nullptr))};
     }
-    return reinterpret_cast<WindowId>(FindWindowExW(frame, nullptr, L"Windows.UI.Core.CoreWindow", nullptr));
+    if (className == L"ConsoleWindowClass") {
+        // The console host's input thread owns the console's default
+        // input-method window, which the system looks up without a message.
+        const auto defaultImeWindow = imm32_.Find<HWND WINAPI(HWND)>("ImmGetDefaultIMEWnd");
+        return {true, defaultImeWindow ? reinterpret_cast<WindowId>(defaultImeWindow(window)) : kNoWindow};
+    }
+    return {};
 }
 
 std::wstring Win32InputCursor::Iso639LanguageName(std::uint16_t languageId) const {

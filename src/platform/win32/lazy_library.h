@@ -8,6 +8,13 @@
 
 namespace morvane::win32 {
 
+// From here on, a library loaded by name alone, by this program or by any
+// library it loads, comes only from the system folder, never from the
+// program's own folder (often Downloads, where others can plant files).
+// False where the system lacks SetDefaultDllDirectories (Windows 7 without
+// update KB2533623); the program runs on as before there.
+bool RestrictLibrarySearchToSystem();
+
 class LazyLibrary {
 public:
     // name: a library of the system folder, such as L"comdlg32.dll".

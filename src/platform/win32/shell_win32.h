@@ -1,5 +1,5 @@
 #pragma once
-// The shell's "open" through ShellExecuteW, shell32 loaded with the first call.
+// The shell's "open" through ShellExecuteW, shell32 and ole32 loaded with the first call.
 #include "platform/shell.h"
 #include "platform/win32/lazy_library.h"
 
@@ -11,6 +11,7 @@ public:
 
 private:
     LazyLibrary shell32_{L"shell32.dll"};
+    LazyLibrary ole32_{L"ole32.dll"};
 };
 
 } // namespace morvane::win32

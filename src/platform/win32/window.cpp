@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/twips.h"
+#include "platform/win32/controls.h"
 #include "platform/win32/screen_metrics.h"
 #include "platform/win32/timer.h"
 
@@ -104,7 +105,17 @@ void Window::Destroyed() {
     for (Timer* timer : timers_) timer->OwnerUnloaded();
 }
 
+bool Window::IsProgramWindow(HWND window) {
+    return GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&Window::Procedure);
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+            control->Notified(HIWORD(wParam));
+            return 0;
+        }
+    }
     if (message == WM_TIMER) {
         const auto timer = std::find_if(timers_.begin(), timers_.end(), [&](Timer* t) { return t->Id() == wParam; });
         if (timer != timers_.end()) {

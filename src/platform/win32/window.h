@@ -68,6 +68,9 @@ public:
     HICON Icon() const;
     void SetIcon(HICON icon);
 
+    // A window made by this class (any program window, not a system control).
+    static bool IsProgramWindow(HWND window);
+
     // Called by the message loop before a message is dispatched; true when
     // the window has handled it (dialog keys, for example).
     virtual bool PreTranslateMessage(MSG& message);
@@ -81,9 +84,10 @@ protected:
     bool Create(const WindowDesign& design);
 
     // Every message of the window. The base routes WM_TIMER to the window's
-    // timers, keeps the client area whole when the window moves to a monitor
-    // of another scale (WM_DPICHANGED) and leaves the rest to DefWindowProc;
-    // overrides pass on what they do not handle.
+    // timers and a control's WM_COMMAND back to that control, keeps the client
+    // area whole when the window moves to a monitor of another scale
+    // (WM_DPICHANGED) and leaves the rest to DefWindowProc; overrides pass on
+    // what they do not handle.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // How SetVisible(true) shows the window.

@@ -4,9 +4,7 @@
 #include <utility>
 
 #include "platform/twips.h"
-#include "platform/win32/controls.h"
-#include "platform/win32/dialog_keys.h"
-#include "platform/win32/monitors_win32.h"
+#include "platform/win32/screen_metrics.h"
 #include "position/position_choice.h"
 #include "services/utilities.h"
 #include "services/win32/set_form_size.h"
@@ -42,6 +40,10 @@ void Place(HWND control, const PositionRect& r) {
     SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Place(Control& control, const PositionRect& r) {
+    control.Place(r.left, r.top, r.width, r.height);
+}
+
 void FrameOutline(HDC dc, const PositionRect& r) {
     const RECT edges{r.left, r.top, r.Right(), r.Bottom()};
     FrameRect(dc, &edges, GetSysColorBrush(COLOR_3DHIGHLIGHT));
@@ -54,10 +56,7 @@ void RaiseAmongSiblings(HWND control) {
 } // namespace
 
 PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
-    : owner_(owner),
-      title_(std::move(title)),
-      labelFont_(ScreenTwipsPerPixel()) {
-    labelFont_.SetFont(LabelFont());
+    : owner_(owner), title_(std::move(title)) {
     // The pressed sample takes the focus: with a control that is not a
     // button focused, Enter after a drag presses OK.
     pbLang.OnPress = [this] {
@@ -66,6 +65,9 @@ PositionWindow::PositionWindow(PositionOwner& owner, std::wstring title)
     };
     pbLang.OnRelease = [this] { bDragging = false; };
     pbLang.OnMove = [this](PixelPoint pointer) { SampleMove(pointer); };
+    bbDefault.OnClick = [this] { DefaultClick(); };
+    bbOK.OnClick = [this] { OkClick(); };
+    bbCancel.OnClick = [this] { Unload(); };
 }
 
 PositionWindow::~PositionWindow() {
@@ -92,6 +94,7 @@ bool PositionWindow::Load() {
     returnPending_ = true;
 
     SetIcon(owner_.IndicatorWindow().Icon());
+    SetTextFont(LabelFont());
     CreateControls();
     PlaceControls();
     DrawPreview();
@@ -101,9 +104,8 @@ bool PositionWindow::Load() {
 }
 
 void PositionWindow::CreateControls() {
-    tlPos = CreateControl(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, hWnd(), position_control::kLabel);
-    // The font belongs to labelFont_; the label only borrows it.
-    SendMessageW(tlPos, WM_SETFONT, reinterpret_cast<WPARAM>(GetCurrentObject(labelFont_.hDC(), OBJ_FONT)), FALSE);
+    tlPos.Create(kInstruction, hWnd(), position_control::kLabel);
+    tlPos.SetFont(TextFont());
 
     // The cursor picture shows its image straight on the desktop colour.
     pbDesktop.Surface().SetBackColor(kDesktopColour);
@@ -116,11 +118,11 @@ void PositionWindow::CreateControls() {
 
     pbBar.Load(hWnd(), position_control::kBar);
     const HWND bar = pbBar.hWnd();
-    bbDefault = CreateControl(L"BUTTON", kDefaultCaption, WS_TABSTOP | BS_PUSHBUTTON, bar, position_control::kDefault);
-    bbOK = CreateControl(L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, bar, position_control::kOk);
-    bbCancel = CreateControl(L"BUTTON", kCancelCaption, WS_TABSTOP | BS_PUSHBUTTON, bar, position_control::kCancel);
-    const auto buttonFont = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const HWND button : {bbDefault, bbOK, bbCancel}) SendMessageW(button, WM_SETFONT, buttonFont, FALSE);
+    bbDefault.Create(kDefaultCaption, bar, position_control::kDefault);
+    bbOK.Create(kOkCaption, bar, position_control::kOk, true);
+    bbCancel.Create(kCancelCaption, bar, position_control::kCancel);
+    SetDialogButtons(bbOK, bbCancel);
+    for (PushButton* button : {&bbDefault, &bbOK, &bbCancel}) button->SetFont(ButtonFont());
 }
 
 void PositionWindow::PlaceControls() {
@@ -130,8 +132,9 @@ void PositionWindow::PlaceControls() {
     input.cursorWidth = owner_.CursorWidth();
     input.cursorHeight = owner_.CursorHeight();
     // One designed line height for each line the text needs in the room it has.
-    input.labelWidth = std::min(labelFont_.TextWidthPixels(kInstruction), LabelRoom(input.cursorWidth));
-    input.labelHeight = DesignedLabelHeight(twips) * labelFont_.WrappedLineCount(kInstruction, input.labelWidth);
+    const DrawingSurface& label = TextSurface();
+    input.labelWidth = std::min(label.TextWidthPixels(kInstruction), LabelRoom(input.cursorWidth));
+    input.labelHeight = DesignedLabelHeight(twips) * label.WrappedLineCount(kInstruction, input.labelWidth);
     input.barHeight = DesignedBarHeight(twips);
     layout_ = LayOutPosition(input);
 
@@ -146,10 +149,7 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    RECT outer{};
-    GetWindowRect(hWnd(), &outer);
-    const ScreenPoint origin = CentredOn(MonitorUnderCursor().rect, outer.right - outer.left, outer.bottom - outer.top);
-    SetWindowPos(hWnd(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Centre(HalfPixel::ToEven);
 }
 
 void PositionWindow::DrawPreview() {
@@ -182,15 +182,15 @@ void PositionWindow::SetTabOrder() {
     // that Cancel holds the focus when the dialog opens.
     RaiseAmongSiblings(pbLang.hWnd());
     RaiseAmongSiblings(pbBar.hWnd());
-    RaiseAmongSiblings(bbCancel);
-    focus_ = bbCancel;
+    RaiseAmongSiblings(bbCancel.hWnd());
+    RememberFocus(bbCancel.hWnd());
 }
 
 bool PositionWindow::Show() {
     if (!IsLoaded() && !Load()) return false;
     SetVisible(true);
     SetForegroundWindow(hWnd());
-    SetFocus(focus_);
+    SetFocus(RememberedFocus());
     return true;
 }
 
@@ -220,52 +220,14 @@ void PositionWindow::OkClick() {
     Unload();
 }
 
-void PositionWindow::EnterPressed() {
-    const HWND focus = GetFocus();
-    if (focus == bbDefault) {
-        DefaultClick();
-    } else if (focus == bbCancel) {
-        Unload();
-    } else {
-        OkClick();
-    }
-}
-
-bool PositionWindow::PreTranslateMessage(MSG& message) {
-    return IsLoaded() && TranslateDialogKeys(hWnd(), message, [this] { EnterPressed(); }, [this] { Unload(); });
-}
-
 LRESULT PositionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ACTIVATE:
-        // The focus comes back to the control that had it.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            if (focus && IsChild(hWnd(), focus)) focus_ = focus;
-        } else if (HIWORD(wParam) == 0 && focus_ && IsWindow(focus_)) {
-            SetFocus(focus_);
-        }
-        return 0;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            switch (LOWORD(wParam)) {
-            case position_control::kDefault: DefaultClick(); return 0;
-            case position_control::kOk: OkClick(); return 0;
-            case position_control::kCancel: Unload(); return 0;
-            default: break;
-            }
-        }
-        break;
-    case WM_DESTROY:
+    if (message == WM_DESTROY) {
         // However the dialog goes (OK, Cancel, Escape, the close box), the
         // indicator gets its offset back and resumes, once.
         bDragging = false;
         if (std::exchange(returnPending_, false)) owner_.zPosition_Return();
-        break;
-    default:
-        break;
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return DialogWindow::HandleMessage(message, wParam, lParam);
 }
 
 } // namespace morvane::win32

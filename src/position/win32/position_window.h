@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "platform/win32/button_bar.h"
-#include "platform/win32/drawing_surface.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/dialog_window.h"
 #include "platform/win32/picture_box.h"
-#include "platform/win32/window.h"
 #include "position/position_layout.h"
 #include "position/win32/position_owner.h"
 #include "position/win32/sample_box.h"
@@ -34,7 +34,7 @@ inline constexpr int kOk = 207;       // bbOK, inside pbBar
 inline constexpr int kCancel = 208;   // bbCancel, inside pbBar
 } // namespace position_control
 
-class PositionWindow : public Window {
+class PositionWindow : public DialogWindow {
 public:
     // The title is the version record's trademark text, " - ", and the
     // caption of the menu item that opens the dialog as plain text. The owner
@@ -43,18 +43,16 @@ public:
     // Ending with the program: the window goes without handing anything back.
     ~PositionWindow() override;
 
-    // Builds the dialog, hidden and centred on the screen, from the owner's
+    // Builds the dialog, hidden and centred on the monitor under the cursor, from the owner's
     // current state. True when it is loaded at the end; nothing when it is
     // loaded already.
     bool Load();
     // Loads when needed and shows the dialog, not modal, with the keyboard
     // focus on "&Cancel"; the caller's message loop runs it. False when it
     // could not be loaded: then nothing will be handed back.
-    bool Show();
-
     // Enter presses the focused button, else "&OK"; Escape presses
-    // "&Cancel"; Tab and access keys move between the buttons.
-    bool PreTranslateMessage(MSG& message) override;
+    // "&Cancel" (DialogWindow).
+    bool Show();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -71,25 +69,22 @@ private:
     void SampleMove(PixelPoint pointer);
     void DefaultClick();
     void OkClick();
-    void EnterPressed();
 
     PositionOwner& owner_;
     std::wstring title_;
 
-    DrawingSurface labelFont_;  // owns and measures tlPos's font
     PositionLayout layout_;
     bool returnPending_ = false;  // zPosition_Return is still owed for this opening
     bool bDragging = false;
-    HWND focus_ = nullptr;  // the control that gets the focus when the dialog is activated
 
-    HWND tlPos = nullptr;
+    Label tlPos;  // in the dialog's text font
     PictureBox pbDesktop;
     PictureBox pbCursor;
     SampleBox pbLang;
     ButtonBar pbBar;
-    HWND bbDefault = nullptr;
-    HWND bbOK = nullptr;
-    HWND bbCancel = nullptr;
+    PushButton bbDefault;
+    PushButton bbOK;
+    PushButton bbCancel;
 };
 
 } // namespace morvane::win32

@@ -79,7 +79,7 @@ private:
     MenuForCommands menuForCommands_{fwMenu};
     DialogsForCommands dialogsForCommands_{fwAbout, fwPos};
     ControlMenuCommands commands_;
-    DisplayCommands displayCommands_{store_, fwMain};
+    DisplayCommands displayCommands_{store_, fwMain, CaptureExclusionWorks(SystemDisplayFacts().WindowsBuild())};
 };
 
 } // namespace morvane::win32

@@ -59,11 +59,21 @@ scenario_position_dialog() {
   e2e_check_indicator_at "the indicator is back at its old offsets" 300 250 -60 -40
   e2e_shot after-cancel
 
+  # Full screen: a maximised notepad is no full-screen program, even with its
+  # frame over the whole screen (no taskbar here); a window without a caption is.
+  local w h; read -r w h <<<"$(xdotool getdisplaygeometry)"
   e2e_mouse_to 420 300; xdotool click 1
-  probe move Notepad 0 0 $(xdotool getdisplaygeometry) >/dev/null
-  e2e_check "notepad in front over the whole screen hides the indicator" e2e_wait_until 5 e2e_not e2e_indicator_visible
+  probe move Notepad -8 -8 $((w + 16)) $((h + 16)) >/dev/null && probe maximise Notepad >/dev/null
+  e2e_check "notepad maximised in front" e2e_wait_until 5 eval \
+    "probe windows Notepad | grep -P '\tclass=Notepad\t' | grep -qP '\tforeground=1\tmaximised=1\trect=-\d+,-\d+,'"
+  sleep 0.5   # the foreground window is looked at every 100 ms
+  e2e_check "over maximised notepad the indicator stays shown" e2e_indicator_visible
+  e2e_shot maximised
+  e2e_start_other -- "$E2E_BIN/probe.exe" hold 0 0 "$w" "$h"
+  e2e_check "a window without a caption over the whole screen hides the indicator" \
+    e2e_wait_until 5 e2e_not e2e_indicator_visible
   e2e_shot full-screen
-  probe move Notepad 100 100 800 500 >/dev/null
-  e2e_check "smaller again, the indicator is back" e2e_wait_until 5 e2e_indicator_visible
+  kill "$OTHER_PID"
+  e2e_check "with it gone the indicator is back" e2e_wait_until 5 e2e_indicator_visible
 }
 e2e_scenario position_dialog 150 scenario_position_dialog

@@ -10,6 +10,7 @@
 //   probe hold [<l> <t> <r> <b>] keeps Wine's desktop up until ended; with a
 //                                rectangle, a caption-less window over it in front
 //   probe move <window> <x> <y> <width> <height>
+//   probe maximise <window>      maximises it and brings it to the front
 //   probe text <text> <file>     draws the text as the indicator's default
 //                                font does (Tahoma 8 bold at the screen's
 //                                DPI, red on white) and writes its cell's
@@ -132,7 +133,7 @@ int ReportWindows(const std::wstring& prefix) {
         const RECT r = RectOf(hwnd);
         Record(L"window").Field(L"hwnd", Hex(hwnd)).Field(L"pid", pid).Field(L"class", ClassOf(hwnd))
             .Flag(L"visible", IsWindowVisible(hwnd)).Flag(L"topmost", GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
-            .Flag(L"foreground", hwnd == GetForegroundWindow()).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
+            .Flag(L"foreground", hwnd == GetForegroundWindow()).Flag(L"maximised", IsZoomed(hwnd)).Field(L"rect", RectText(r)).Field(L"size", SizeText(r))
             .Field(L"client", RectText(ClientOf(hwnd)))
             .Field(L"exe", ExecutableOf(pid)).Field(L"title", TitleOf(hwnd));
         ++count;
@@ -201,12 +202,16 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"hold" && n == 1) return Hold();
     if (command == L"hold" && n == 5) return Hold({number(1), number(2), number(3), number(4)});
     if (command == L"text" && n == 3) return DrawTextCell(args[1], args[2]);
+    if (command == L"maximise" && n == 2) {
+        const HWND hwnd = Named(args[1]);
+        return hwnd && (ShowWindow(hwnd, SW_MAXIMIZE), SetForegroundWindow(hwnd)) ? 0 : 2;
+    }
     if (command == L"move" && n == 6) {
         const HWND hwnd = Named(args[1]);
         return hwnd && SetWindowPos(hwnd, nullptr, number(2), number(3), number(4), number(5), SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 2;
     }
     Record(L"usage").Field(L"probe", L"windows [prefix] | children <window> | hold [<l> <t> <r> <b>] | "
-                                     L"move <window> <x> <y> <w> <h> | text <text> <file>");
+                                     L"move <window> <x> <y> <w> <h> | maximise <window> | text <text> <file>");
     return 1;
 }
 

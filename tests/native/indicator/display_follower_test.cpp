@@ -43,27 +43,39 @@ TEST_F(DisplayFollowerTest, AfterAChangeShowsOnANewTopLevelWindowOnlyAndStaysHid
 TEST_F(DisplayFollowerTest, FullScreenIsTestedOnlyWhenTheForegroundWindowOrItsRectangleChanges) {
     options.fullScreen = true;
     input.foreground = kNotepad;
-    facts.foregroundRect = {100, 100, 800, 600};
+    facts.foregroundFrame = {{100, 100, 800, 600}};
     EXPECT_EQ(At(5, 0).alpha, kOpaque);
-    facts.foregroundRect = {0, 0, 1920, 1080};
+    facts.foregroundFrame = {{0, 0, 1920, 1080}};
     EXPECT_EQ(At(5, 99).alpha, kOpaque) << "the foreground window is read every 100 ms";
     EXPECT_EQ(At(5, 100).alpha, kHidden);
     EXPECT_EQ(At(5, 200).alpha, kHidden);
-    EXPECT_EQ(facts.monitorLookups, 2) << "looked up only when the rectangle changed";
-    input.foreground = facts.desktop = kDesktop;  // the desktop came to the front, as large as its monitor
-    EXPECT_EQ(At(5, 300).alpha, kOpaque);
+    EXPECT_EQ(facts.monitorLookups, 2) << "looked up only when the frame changed";
+    std::tie(input.foreground, facts.foregroundClass) = std::tuple(kDesktop, L"WorkerW");
+    EXPECT_EQ(At(5, 300).alpha, kOpaque) << "the desktop in front, as large as its monitor";
+}
+
+TEST_F(DisplayFollowerTest, WhileThePointerIsHiddenOverTextOnlyKeepsItsLastDecision) {
+    options.show = ShowMode::OverText;
+    using enum PointerShown;
+    const std::pair<PointerShown, int> rows[] = {{Hidden, kHidden}, {IBeam, kOpaque}, {Hidden, kOpaque}, {Other, kHidden}, {Hidden, kHidden}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ((facts.pointer = rows[i].first, At(5, 0).alpha), rows[i].second) << i;
 }
 
 TEST_F(DisplayFollowerTest, CapsLockIsReadOnlyWithItsMarkAndAtMostEvery100Ms) {
     EXPECT_FALSE(At(5, 0).capsChanged);
     EXPECT_EQ(facts.capsReads, 0) << "not read without the mark";
-    options.capsMark = facts.caps = true;
+    options.capsMark = true;
+    facts.caps = true;
     EXPECT_TRUE(At(5, 1000).capsChanged);
     EXPECT_TRUE(follower.CapsOn());
     facts.caps = false;
     EXPECT_FALSE(At(5, 1050).capsChanged) << "read again only 100 ms later";
     EXPECT_TRUE(At(5, 1100).capsChanged);
     EXPECT_EQ(std::tuple(follower.CapsOn(), facts.capsReads), std::tuple(false, 2));
+    facts.caps = true;
+    EXPECT_TRUE(At(5, 1200).capsChanged);
+    facts.caps = std::nullopt;  // the system cannot tell: the last value stays
+    EXPECT_TRUE(!At(5, 1300).capsChanged && follower.CapsOn());
 }
 
 } // namespace

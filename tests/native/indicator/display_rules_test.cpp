@@ -33,18 +33,25 @@ TEST(DisplayRulesTest, AfterAChangeTheOpacityChangesAtTheShowTimesEndAndEachFade
     EXPECT_FALSE(MsToNextAlphaStep({}, 0)) << "always shown";
 }
 
-TEST(DisplayRulesTest, AWindowIsFullScreenWhenItCoversItsWholeMonitor) {
-    // The monitor, a maximised window's frame outside it, above the taskbar, the other monitor.
-    const struct { ScreenRect window; bool covers; } rows[] = {{{1920, 0, 3840, 1080}, true},
-        {{1910, -10, 3850, 1090}, true}, {{1920, 0, 3840, 1040}, false}, {{0, 0, 1920, 1080}, false}};
-    for (std::size_t i = 0; i < std::size(rows); ++i)
-        EXPECT_EQ(CoversMonitor(rows[i].window, {1920, 0, 3840, 1080}), rows[i].covers) << "row " << i;
+// The whole monitor; a frame outside it; above the taskbar; the other monitor; maximised; with a caption; the shell's.
+TEST(DisplayRulesTest, FullScreenIsACaptionlessUnmaximisedWindowOverItsMonitorAndNotTheShells) {
+    const ScreenRect monitor{1920, 0, 3840, 1080}, whole{1920, 0, 3840, 1080}, frameOutside{1912, -8, 3848, 1088};
+    const struct { WindowFrame frame; const wchar_t* className; bool fullScreen; } rows[] = {
+        {{whole}, L"UnityWndClass", true}, {{frameOutside}, L"Chrome_WidgetWin_1", true}, {{{1920, 0, 3840, 1040}}, L"Game", false},
+        {{{0, 0, 1920, 1080}}, L"Game", false}, {{frameOutside, true, true}, L"Notepad", false}, {{frameOutside, false, true}, L"Notepad", false},
+        {{whole, true, false}, L"Notepad", false}, {{whole}, L"Progman", false}, {{whole}, L"WorkerW", false},
+        {{whole}, L"MultitaskingViewFrame", false}, {{whole}, L"XamlExplorerHostIslandWindow", false},
+        {{whole}, L"ForegroundStaging", false}, {{whole}, L"Windows.UI.Core.CoreWindow", false}};
+    for (const auto& row : rows)
+        EXPECT_EQ(IsFullScreen(row.frame, monitor, row.className), row.fullScreen)
+            << row.className << (row.frame.caption ? " caption" : "") << (row.frame.maximised ? " maximised" : "");
 }
 
 TEST(DisplayRulesTest, ShownTextIsTheLabelOrTheCodeWithItsCountry) {
     const struct { const wchar_t *label, *country; bool showCountry; const wchar_t* expected; } rows[] = {
         {L"", L"US", false, L"EN"}, {L"", L"gb", true, L"EN-GB"}, {L"", L"", true, L"EN"},
-        {L"Work", L"US", true, L"Work"}, {L"dvorak-us", L"", false, L"dvorak-u"}};
+        {L"Work", L"US", true, L"Work"}, {L"dvorak-us", L"", false, L"dvorak-u"},
+        {L"Deutsch\xD83C\xDDE9", L"", false, L"Deutsch"}, {L"DE\xD83C\xDDE9\xD83C\xDDEA!!", L"", false, L"DE\xD83C\xDDE9\xD83C\xDDEA!!"}};
     for (const auto& row : rows)
         EXPECT_EQ(DisplayText(L"EN", row.label, row.showCountry, row.country), row.expected) << row.label << row.country;
     EXPECT_EQ(LayoutKey(0x04070407) + L" " + LayoutKey(0xF0020409), L"04070407 F0020409");

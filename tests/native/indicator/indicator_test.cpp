@@ -84,8 +84,8 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
                        {{30, 30}, 0x500}, {{50, 50}, 0x600}};
     input.layouts = {{0x200, 0x04070407}, {0x300, 0x04190419}, {0x400, 0x04640464}, {0x502, 0x04070407}};
     // A program in front whose focus lives on another thread; an app frame and its core window behind.
-    std::tie(input.roots, input.foreground, input.focus, input.coreWindows) =
-        std::tuple(std::map<WindowId, WindowId>{{0x500, 0x501}}, 0x501, 0x502, std::map<WindowId, WindowId>{{0x600, 0x400}});
+    std::tie(input.roots, input.foreground, input.focus, input.hosts) = std::tuple(
+        std::map<WindowId, WindowId>{{0x500, 0x501}}, 0x501, 0x502, std::map<WindowId, InputHost>{{0x600, {true, 0x400}}});
     input.languageNames[0x0464] = L"fil";
     input.languageNames.erase(0x0419);
     // Each row is one tick: where the hot spot is, and what shows after it.
@@ -114,6 +114,27 @@ TEST(Indicator, FollowsTheCursorAndItsLanguage) {
     indicator.visible = true;
     EXPECT_EQ(MoveIndicator({400, 300}, {-10, -10}, {32, 32}, shown, input, indicator), (IndicatorOffset{}));
     EXPECT_EQ(LanguageCode(L"fil"), L"FIL");
+}
+
+// A console reads its keys on the console host's thread; an app frame's core
+// window may come after the cursor; a thread without keyboard state has layout 0.
+TEST(Indicator, ConsolesLateCoreWindowsAndUnknownLayouts) {
+    FakeInputCursor input;
+    input.windowsAt = {{{70, 70}, 0x700}, {{80, 80}, 0x800}, {{90, 90}, 0x900}};
+    input.layouts = {{0x700, 0}, {0x701, 0x04190419}, {0x800, 0}, {0x900, 0x04090409}, {0x901, 0x04070407}};
+    input.hosts = {{0x700, {true, 0x701}}, {0x900, {true, kNoWindow}}};
+    input.foreground = input.focus = 0x700;  // a console in front: its focus is the console window itself
+    LanguageShown shown;
+    TrackedFake indicator(shown);
+    // Each row: where the cursor is, the code then, host lookups so far; the core window comes before the fifth.
+    const struct { std::int32_t xy; const wchar_t* code; int hostLookups; } rows[] = {
+        {70, L"RU", 1}, {80, L"RU", 2}, {90, L"EN", 3}, {90, L"EN", 4}, {90, L"DE", 5}, {90, L"DE", 5}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        if (i == 4) input.hosts[0x900].window = 0x901;
+        MoveIndicator({rows[i].xy, rows[i].xy}, {}, {32, 32}, shown, input, indicator);
+        EXPECT_EQ(std::tuple(shown.sLangCode, input.hostLookups), std::tuple(rows[i].code, rows[i].hostLookups)) << i;
+    }
+    EXPECT_EQ(input.languageLookups, 3) << "none for layout 0";
 }
 
 TEST(Indicator, Placement) {

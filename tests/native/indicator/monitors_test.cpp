@@ -6,6 +6,7 @@
 #include "doubles/fake_monitors.h"
 #include "indicator/indicator_placement.h"
 #include "indicator/monitor_follower.h"
+#include "platform/dialog_centring.h"
 #include "platform/twips.h"
 
 namespace morvane {
@@ -65,7 +66,11 @@ TEST(Monitors, DialogsOpenCentredOnTheMonitorUnderTheCursor) {
         {{500, 400}, 411, 300, {306, 234}}, {{1500, 100}, 411, 300, {1218, 150}},
         {{1500, 700}, 411, 300, {1218, 150}}, {{-5, -5}, 411, 301, {-606, -451}}, {{-400, -300}, 901, 701, {-850, -650}}};
     for (const auto& row : rows)
-        EXPECT_EQ(CentredOn(MonitorAt(monitors, row.cursor).rect, row.width, row.height), row.origin) << row.cursor.x;
+        {
+        const DialogOrigin origin = CentredOrigin(MonitorAt(monitors, row.cursor).rect, row.width, row.height, HalfPixel::TowardZero);
+        EXPECT_EQ(origin.left, row.origin.x) << row.cursor.x;
+        EXPECT_EQ(origin.top, row.origin.y) << row.cursor.x;
+    }
 }
 
 } // namespace

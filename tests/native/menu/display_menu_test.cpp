@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "doubles/fake_system.h"
+#include "platform/display_facts.h"
 
 namespace morvane {
 namespace {
@@ -24,7 +27,7 @@ struct DisplayMenuTest : ::testing::Test, DisplayTarget {
     FakeProfileFiles files;
     SettingsStore store{files};
     std::optional<DisplayOptions> given;
-    DisplayCommands commands{store, *this};
+    DisplayCommands commands{store, *this, true};
 };
 
 TEST_F(DisplayMenuTest, MarksFollowTheFileWithOneShowModeChecked) {
@@ -42,14 +45,23 @@ TEST_F(DisplayMenuTest, ChoosingAnItemWritesItsKeyAtOnceAndHandsTheOptionsOn) {
         {CapsMark, L"CapsMark", L"1", 1}, {NoCapture, L"NoCapture", L"1", 1}, {Country, L"Country", L"0", 1}};
     for (const auto& row : rows) {
         const int writes = files.writes;
-        const auto marks = commands.Choose(Id(row.item));
-        ASSERT_TRUE(marks && given) << row.key;
+        const MarkChanges marks = commands.Choose(row.item);
+        ASSERT_TRUE(given) << row.key;
         EXPECT_EQ(std::tuple(files.Stored(kFile, L"Main", row.key), files.writes - writes), std::tuple(row.value, row.writes))
             << row.key << "=" << row.value;
         EXPECT_EQ(*given, ReadDisplayOptions(store, kFile)) << row.key;
-        EXPECT_EQ(*marks, DisplayMarks(*given)) << row.key;
+        EXPECT_EQ(marks, DisplayMarks(*given, true)) << row.key;
     }
-    EXPECT_FALSE(commands.Choose(0) || commands.Choose(106)) << "not the submenu's items";
+}
+
+TEST_F(DisplayMenuTest, HideFromScreenshotsIsGreyedAndUncheckedBeforeWindows10Version2004) {
+    files.PutValue(kFile, L"Main", L"NoCapture", L"1");
+    const std::uint16_t id = kDisplayItems[std::size_t(DisplayItem::NoCapture)].commandId;
+    for (const auto& [build, usable] : {std::pair{17763u, false}, {19040u, false}, {19041u, true}, {22631u, true}}) {
+        const MarkChanges marks = DisplayCommands(store, *this, CaptureExclusionWorks(build)).Marks();
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Checked, true}) * 10 +
+                  std::count(marks.begin(), marks.end(), MarkChange{id, ItemMark::Enabled, false}), usable ? 10 : 1) << build;
+    }
 }
 
 } // namespace
