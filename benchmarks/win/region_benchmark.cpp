@@ -72,7 +72,7 @@ struct Shape {
 };
 
 bool Measure(HWND window, const Shape& shape) {
-    DrawingSurface surface(ScreenTwipsPerPixel());
+    DrawingSurface surface;
     StdFont font;
     font.Name = L"Tahoma";
     font.Size = SettingsNumber(shape.points);

@@ -2,8 +2,8 @@
 // The display options followed from tick to tick: when the indicator last
 // changed, which top-level window the cursor is over, whether the foreground
 // window is a full-screen program, whether the pointer was last over text and
-// whether Caps Lock is on. Only what the
-// options in force need is read from the system.
+// whether Caps Lock is on. Only what the options in force need is read from
+// the system.
 #include <cstdint>
 #include <optional>
 

@@ -12,6 +12,19 @@ bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor) {
            window.bottom >= monitor.bottom;
 }
 
+bool IsShellWindowClass(std::wstring_view className) {
+    constexpr std::wstring_view kShellClasses[] = {
+        L"Progman", L"WorkerW", L"#32769",             // the desktop
+        L"MultitaskingViewFrame", L"TaskSwitcherWnd",  // Alt+Tab and Task View before Windows 11
+        L"XamlExplorerHostIslandWindow",               // Alt+Tab, Task View and snap layouts of Windows 11
+        L"ForegroundStaging",                          // in front for a moment while windows switch
+        L"Windows.UI.Core.CoreWindow",                 // Start and search as top-level windows
+    };
+    for (const std::wstring_view shellClass : kShellClasses)
+        if (className == shellClass) return true;
+    return false;
+}
+
 } // namespace
 
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment) {
@@ -37,19 +50,6 @@ std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, st
     if (intoFade >= kFadeMs) return std::nullopt;
     const std::uint32_t nextStep = intoFade * kFadeSteps / kFadeMs + 1;
     return (nextStep * kFadeMs + kFadeSteps - 1) / kFadeSteps - intoFade;
-}
-
-bool IsShellWindowClass(std::wstring_view className) {
-    constexpr std::wstring_view kShellClasses[] = {
-        L"Progman", L"WorkerW", L"#32769",             // the desktop
-        L"MultitaskingViewFrame", L"TaskSwitcherWnd",  // Alt+Tab and Task View before Windows 11
-        L"XamlExplorerHostIslandWindow",               // Alt+Tab, Task View and snap layouts of Windows 11
-        L"ForegroundStaging",                          // in front for a moment while windows switch
-        L"Windows.UI.Core.CoreWindow",                 // Start and search as top-level windows
-    };
-    for (const std::wstring_view shellClass : kShellClasses)
-        if (className == shellClass) return true;
-    return false;
 }
 
 bool IsFullScreen(const WindowFrame& frame, const ScreenRect& monitor, std::wstring_view className) {

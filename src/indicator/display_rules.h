@@ -30,19 +30,18 @@ struct DisplayMoment {
 // The indicator's opacity, kHidden to kOpaque. "After a change": opaque for
 // the show time, then kFadeSteps steps down to hidden over kFadeMs.
 std::uint8_t DisplayAlpha(const DisplayOptions& options, const DisplayMoment& moment);
+
 // How long after msSinceChange "After a change" changes the opacity by
 // itself: at the end of the show time, then at each step of the fade; none
 // once hidden, nor in the other modes.
 std::optional<std::uint32_t> MsToNextAlphaStep(const DisplayOptions& options, std::uint32_t msSinceChange);
 
-// The desktop ("Progman", "WorkerW" behind the icons and slideshows) and the
-// shell's own overlays (Alt+Tab, Task View, snap layouts, Start), which cover
-// their monitor for a while without being a full-screen program.
-bool IsShellWindowClass(std::wstring_view className);
-
 // A full-screen program: a window without a title bar, not maximised,
-// covering its whole monitor, and none of the shell's. A maximised window
-// covers its monitor with its frame where no taskbar takes a strip of it.
+// covering its whole monitor, and none of the shell's: not the desktop
+// ("Progman", "WorkerW" behind the icons and slideshows) nor the shell's own
+// screens (Alt+Tab, Task View, snap layouts, Start), which cover their monitor
+// for a while. A maximised window covers its monitor with its frame where no
+// taskbar takes a strip of it.
 bool IsFullScreen(const WindowFrame& frame, const ScreenRect& monitor, std::wstring_view className);
 
 // Whether the pointer is over text now: the I-beam shown, or while the
@@ -54,9 +53,10 @@ std::wstring LayoutKey(KeyboardLayout layout);
 
 inline constexpr std::size_t kMaxLabelLength = 8;
 
-// What the indicator shows: the label, cut to at most kMaxLabelLength UTF-16
-// units between whole characters and otherwise kept as written, when there is one; otherwise the code, followed by "-" and the
-// country name in capitals when showCountry and the system has a name.
+// What the indicator shows: the label, when there is one, cut to at most
+// kMaxLabelLength UTF-16 units between whole characters and otherwise kept as
+// written; otherwise the code, followed by "-" and the country name in
+// capitals when showCountry and the system has a name.
 std::wstring DisplayText(std::wstring_view code, std::wstring_view label, bool showCountry,
                          std::wstring_view countryName);
 

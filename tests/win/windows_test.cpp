@@ -8,8 +8,10 @@
 #include <set>
 #include <tuple>
 
+#include "about/win32/about_window.h"
 #include "doubles/fake_display_facts.h"
 #include "doubles/fake_input_cursor.h"
+#include "doubles/fake_monitors.h"
 #include "doubles/fake_process_facts.h"
 #include "doubles/fake_system.h"
 #include "indicator/display_rules.h"
@@ -110,7 +112,7 @@ TEST_F(Windows, ControlMenuItemsAndMarks) {
 }
 
 TEST_F(Windows, CapsLockMarkFillsItsRoomInTheTextColourAndTheSizeStays) {
-    DrawingSurface surface({15, 15});
+    DrawingSurface surface;
     surface.SetFont(IndicatorDesignFont());
     surface.SetForeColor(0x000000FF);
     PaintIndicator(surface, fwMain.hWnd(), {L"EN", 1, false, {15, 15}, true, false});
@@ -238,17 +240,76 @@ TEST_F(Windows, PositionDialogControlsAndOwner) {
     ASSERT_TRUE(dialog.Load());
     const auto at = [&](int id) { return GetDlgItem(dialog.hWnd(), id); };
     const HWND desktop = at(position_control::kDesktop), bar = at(position_control::kBar);
-    RECT client{};
-    GetClientRect(dialog.hWnd(), &client);
-    EXPECT_EQ((std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
+    const auto places = [&] {
+        RECT client{};
+        GetClientRect(dialog.hWnd(), &client);
+        return std::vector<std::string>{Place(desktop), Place(GetDlgItem(desktop, position_control::kCursor)), Place(bar),
                                         Place(GetDlgItem(bar, position_control::kCancel)),
                                         Place(GetDlgItem(bar, position_control::kOk)),
                                         Place(GetDlgItem(bar, position_control::kDefault)),
-                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)}),
-              (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23", "243,17 75x23",
-                                        "159,17 75x23", "417x415"}));
+                                        std::to_string(client.right) + "x" + std::to_string(client.bottom)};
+    };
+    EXPECT_EQ(places(), (std::vector<std::string>{"3,26 412x332", "190,150 32x32", "0,357 417x58", "327,17 75x23",
+                                                  "243,17 75x23", "159,17 75x23", "417x415"}));
+    // Moved to a monitor at 144 dots per inch, where the system suggests: the label and the bar one and a half
+    // times as high, the buttons 32 pixels down in the bar (as at 144 on one monitor); the preview in pixels.
+    RECT suggested{-900, -700, -300, -100};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(places(), (std::vector<std::string>{"3,54 412x332", "190,150 32x32", "0,385 417x87", "327,32 75x23",
+                                                  "243,32 75x23", "159,32 75x23", "417x472"}));
+    RECT r{};
+    GetWindowRect(dialog.hWnd(), &r);
+    EXPECT_EQ(std::pair(r.left, r.top), std::pair(-900L, -700L));
     EXPECT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), fwMain.hWnd());
     dialog.Unload();
+}
+
+TEST_F(Windows, IndicatorDrawnAtTheScaleOfTheMonitorUnderTheHotSpot) {
+    FakeMonitors monitors;
+    monitors.monitors = {{{0, 0, 1024, 768}, 96}, {{-800, -600, 0, 0}, 144}};
+    MainWindow indicator{store, process, input, SystemDisplayFacts(), monitors};
+    indicator.Load();
+    indicator.toLang.SetEnabled(false);
+    indicator.SetVisible(true);
+    const auto sizeAt = [&](ScreenPoint hotSpot) {
+        indicator.zMoveCursor(hotSpot.x, hotSpot.y);
+        RECT r{};
+        GetWindowRect(indicator.hWnd(), &r);
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto at96 = sizeAt({100, 100}), at144 = sizeAt({-400, -300});
+    EXPECT_GT(at144.second, at96.second * 5 / 4) << "one and a half times the scale, drawn anew, no stretching";
+    EXPECT_EQ(sizeAt({500, 400}), at96) << "back on the primary";
+    SendMessageW(indicator.hWnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(monitors.reads, 2) << "read at Load and again when the displays change";
+}
+
+struct AboutHere : AboutHost, Shell {
+    bool OnLoadChecks(AboutMode) override { return true; }
+    void OnLoadLocationCheck(AboutMode) override {}
+    void OnYes() override {}
+    bool Open(const std::wstring&, const std::wstring&, int) override { return true; }
+};
+
+TEST_F(Windows, AboutDialogStaysAtTheScaleOfItsMonitorWhenActivatedAgain) {
+    AboutHere here;
+    AboutWindow dialog(here, store, here, process.version, {L"About", L"Hint"});
+    ASSERT_TRUE(dialog.Load(AboutMode::Help));
+    dialog.Show();
+    const auto width = [&] { RECT r{}; GetWindowRect(dialog.hWnd(), &r); return r.right - r.left; };
+    const LONG atSystemScale = width();
+    RECT suggested{0, 0, 600, 400};
+    SendMessageW(dialog.hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const LONG atNewScale = width();
+    EXPECT_GT(atNewScale, atSystemScale * 5 / 4) << "laid out anew at one and a half times the scale";
+    const HWND no = GetDlgItem(GetDlgItem(dialog.hWnd(), about_control::kBar), about_control::kNo);
+    LOGFONTW font{}, stock{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(no, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    EXPECT_EQ(font.lfHeight, MulDiv(stock.lfHeight, 3, 2)) << "the buttons' font at the new scale";
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(fwMain.hWnd()));
+    SendMessageW(dialog.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(width(), atNewScale) << "activated again, laid out at its own scale";
 }
 
 TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {

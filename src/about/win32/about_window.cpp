@@ -84,6 +84,7 @@ bool AboutWindow::Load(AboutMode mode) {
 
     newLocationMark_.clear();
     active_ = false;
+    const ScopedScale scale = AtMonitorUnderCursor();
     if (!CreateWindowCentred()) return false;
     SetIcon(LoadIconW(resources_, MAKEINTRESOURCEW(IDI_PROGRAM)));
 
@@ -96,7 +97,7 @@ bool AboutWindow::Load(AboutMode mode) {
     return true;
 }
 
-// Centred on the monitor under the cursor at the designed size.
+// Centred on the monitor under the cursor at the designed size at its scale.
 bool AboutWindow::CreateWindowCentred() {
     RECT outer{0, 0, PixelsX(about_design::kClientWidth), PixelsY(about_design::kClientHeight)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
@@ -127,8 +128,7 @@ void AboutWindow::CreateControls() {
     bbNo.Create(kNoCaption, pbBar.hWnd(), about_control::kNo);
     SetDialogButtons(bbYes, bbNo);
     // The buttons keep a font of their own.
-    bbYes.SetFont(ButtonFont());
-    bbNo.SetFont(ButtonFont());
+    SetButtonFont({&bbYes, &bbNo});
 }
 
 void AboutWindow::LoadColoursFontsAndSizes() {
@@ -171,6 +171,13 @@ void AboutWindow::Activate() {
     SetFocus(ControlsShownIn(mode).yesButton ? bbYes.hWnd() : bbNo.hWnd());
     SetForegroundWindow(hWnd());
     SetWindowPos(hWnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostFlags);
+}
+
+void AboutWindow::Rescaled() {
+    if (!tbAbout.hWnd()) return;  // closed unseen by the acceptance
+    SetButtonFont({&bbYes, &bbNo});
+    LoadColoursFontsAndSizes();
+    LayOut(mode_, AboutText(mode_, version_));
 }
 
 void AboutWindow::ShowControlsFor(AboutMode mode) {
@@ -225,6 +232,7 @@ void AboutWindow::ShowModal(AboutMode mode, const std::wstring& settingsFile) {
 }
 
 void AboutWindow::ShowDialog() {
+    const ScopedScale scale = InOwnScale();
     SetVisible(true);
     // Shown but not made active (the system may refuse a program in the
     // background): the dialog is laid out and raised all the same.

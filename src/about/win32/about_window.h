@@ -89,6 +89,7 @@ private:
     void Activate();
     void ShowControlsFor(AboutMode mode);
     void LayOut(AboutMode mode, const std::wstring& text);
+    void Rescaled() override;
     void SiteClick();
 
     AboutHost& host_;

@@ -130,7 +130,7 @@ private:
     DisplayOptions display_;
     DisplayFollower follower_;
     IndicatorVisibility visibility_;
-    DrawingSurface surface_{ScreenTwipsPerPixel()};
+    DrawingSurface surface_;
     WakeScheduler scheduler_;
     InputEvents events_{[this](WakeEvent event) { Wake(event); }};
     bool eventsLive_ = false;

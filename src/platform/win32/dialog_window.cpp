@@ -28,7 +28,13 @@ BOOL CALLBACK DisableShownWindow(HWND window, LPARAM found) {
 } // namespace
 
 DialogMonitor MonitorUnderCursorNow() {
-    return {MonitorUnderCursor().rect, ScreenTwipsPerPixel()};
+    const morvane::Monitor monitor = MonitorUnderCursor();
+    return {monitor.rect, monitor.dpi};
+}
+
+ScopedScale DialogWindow::AtMonitorUnderCursor() {
+    monitor_ = MonitorUnderCursorNow();
+    return ScopedScale(monitor_.dpi);
 }
 
 void DialogWindow::SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton) {
@@ -36,8 +42,7 @@ void DialogWindow::SetDialogButtons(PushButton& defaultButton, PushButton& cance
     cancel_ = &cancelButton;
 }
 
-DialogOrigin DialogWindow::CentredOn(SIZE outer, HalfPixel half) {
-    monitor_ = MonitorUnderCursorNow();
+DialogOrigin DialogWindow::CentredOn(SIZE outer, HalfPixel half) const {
     return CentredOrigin(monitor_.area, outer.cx, outer.cy, half);
 }
 
@@ -49,7 +54,7 @@ void DialogWindow::Centre(HalfPixel half) {
 }
 
 void DialogWindow::SetTextFont(const StdFont& font) {
-    text_.emplace(monitor_.twips);
+    text_.emplace();
     text_->SetFont(font);
 }
 
@@ -57,8 +62,17 @@ HFONT DialogWindow::TextFont() const {
     return static_cast<HFONT>(GetCurrentObject(text_->hDC(), OBJ_FONT));
 }
 
-HFONT DialogWindow::ButtonFont() {
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+void DialogWindow::SetButtonFont(std::initializer_list<PushButton*> buttons) {
+    const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (ScaleInForce() != 0 && ScaleInForce() != buttonFontDpi_) {
+        LOGFONTW log{};
+        GetObjectW(stock, sizeof log, &log);
+        log.lfHeight = MulDiv(log.lfHeight, ScaleInForce(), ScreenDpi());
+        buttonFontDpi_ = ScaleInForce();
+        buttonFont_.reset(CreateFontIndirectW(&log));
+    }
+    const HFONT font = ScaleInForce() != 0 && buttonFont_ ? buttonFont_.get() : stock;
+    for (PushButton* button : buttons) button->SetFont(font);
 }
 
 bool DialogWindow::PreTranslateMessage(MSG& message) {

@@ -6,6 +6,7 @@
 // at the monitor's scale, and the modal run.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -21,11 +22,11 @@ namespace morvane::win32 {
 // The monitor a dialog stands on, and its scale.
 struct DialogMonitor {
     ScreenRect area;  // pixels
-    TwipsPerPixel twips;
+    int dpi = 0;
 };
 
-// The monitor that holds the mouse cursor now, at the system's scale: a
-// dialog opens where the user looks, on a monitor that exists.
+// The monitor that holds the mouse cursor now: a dialog opens where the
+// user looks, on a monitor that exists, at that monitor's scale.
 DialogMonitor MonitorUnderCursorNow();
 
 class DialogWindow : public Window {
@@ -37,26 +38,29 @@ protected:
     DialogWindow() = default;
 
     // Where the dialog stands and at which scale: the monitor under the
-    // cursor when the dialog was last centred.
+    // cursor when the dialog was last made.
     const DialogMonitor& Monitor() const { return monitor_; }
+    // The monitor under the cursor now becomes the dialog's; its scale is in
+    // force while the returned object lives: the dialog is made at it.
+    ScopedScale AtMonitorUnderCursor();
 
     // Enter clicks defaultButton when no push button has the focus and it is
     // visible; Escape clicks cancelButton. Both must outlive the dialog's window.
     void SetDialogButtons(PushButton& defaultButton, PushButton& cancelButton);
 
-    // Where a window of this outer size stands centred on the monitor that
-    // holds the cursor now, which becomes the dialog's monitor.
-    DialogOrigin CentredOn(SIZE outer, HalfPixel half);
+    // Where a window of this outer size stands centred on the dialog's monitor.
+    DialogOrigin CentredOn(SIZE outer, HalfPixel half) const;
     // Moves the dialog, at its size now, to the centre of its monitor.
     void Centre(HalfPixel half);
 
-    // The text font at the monitor's scale: it measures the dialog's texts and
-    // is lent to the controls that show them.
+    // The text font at the scale in force: it measures the dialog's texts
+    // and is lent to the controls that show them.
     void SetTextFont(const StdFont& font);
     const DrawingSurface& TextSurface() const { return *text_; }
     HFONT TextFont() const;
-    // The push buttons' own font.
-    static HFONT ButtonFont();
+    // The push buttons' own font, the system's dialog font at the scale in
+    // force, lent to these buttons.
+    void SetButtonFont(std::initializer_list<PushButton*> buttons);
 
     // The control given the focus when the dialog is next activated.
     HWND RememberedFocus() const { return focus_; }
@@ -85,8 +89,10 @@ private:
     void DisableOtherWindows();
     void RestoreOtherWindows();
 
-    DialogMonitor monitor_ = MonitorUnderCursorNow();
+    DialogMonitor monitor_;
     std::optional<DrawingSurface> text_;
+    UniqueFont buttonFont_;  // made for a scale other than the system's
+    int buttonFontDpi_ = 0;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;
     HWND focus_ = nullptr;

@@ -61,7 +61,7 @@ COLORREF ResolveColour(Colour colour) {
     return colour & 0x00FFFFFFu;
 }
 
-DrawingSurface::DrawingSurface(TwipsPerPixel twips) : twips_(twips), dc_(CreateCompatibleDC(nullptr)) {
+DrawingSurface::DrawingSurface() : dc_(CreateCompatibleDC(nullptr)) {
     image_ = ScreenBitmap(0, 0);
     originalBitmap_ = SelectObject(dc_.get(), image_.get());
     originalFont_ = GetCurrentObject(dc_.get(), OBJ_FONT);
@@ -85,12 +85,17 @@ void DrawingSurface::Resize(int widthPixels, int heightPixels) {
 void DrawingSurface::SetDpi(int dpi) {
     if (dpi == dpi_) return;
     dpi_ = dpi;
-    twips_ = {TwipsPerPixelFromDpi(dpi), TwipsPerPixelFromDpi(dpi)};
     if (hfont_) SetFont(StdFont(font_));
 }
 
+TwipsPerPixel DrawingSurface::Twips() const {
+    if (dpi_ == 0) return ScreenTwipsPerPixel();
+    return {TwipsPerPixelFromDpi(dpi_), TwipsPerPixelFromDpi(dpi_)};
+}
+
 void DrawingSurface::SetFont(const StdFont& font) {
-    const LOGFONTW log = LogFontOf(font, dpi_ != 0 ? dpi_ : GetDeviceCaps(dc_.get(), LOGPIXELSY));
+    const int dpi = dpi_ != 0 ? dpi_ : ScaleInForce();
+    const LOGFONTW log = LogFontOf(font, dpi != 0 ? dpi : GetDeviceCaps(dc_.get(), LOGPIXELSY));
     UniqueFont fresh(CreateFontIndirectW(&log));
     if (!fresh) return;
     SelectObject(dc_.get(), fresh.get());
@@ -115,8 +120,8 @@ void DrawingSurface::Print(std::wstring_view text) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColour(foreColor_));
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    const int x = PixelsFromTwips(CurrentX, twips_.x);
-    int y = PixelsFromTwips(CurrentY, twips_.y);
+    const int x = PixelsFromTwips(CurrentX, Twips().x);
+    int y = PixelsFromTwips(CurrentY, Twips().y);
     const int lineHeight = LineHeightPixels();
     for (const std::wstring_view line : LinesOf(text)) {
         TextOutW(dc, x, y, line.data(), static_cast<int>(line.size()));
@@ -145,11 +150,11 @@ int DrawingSurface::WrappedLineCount(std::wstring_view text, int widthPixels) co
 }
 
 double DrawingSurface::TextWidth(std::wstring_view text) const {
-    return TwipsFromPixels(TextWidthPixels(text), twips_.x);
+    return TwipsFromPixels(TextWidthPixels(text), Twips().x);
 }
 
 double DrawingSurface::TextHeight(std::wstring_view text) const {
-    return TwipsFromPixels(TextHeightPixels(text), twips_.y);
+    return TwipsFromPixels(TextHeightPixels(text), Twips().y);
 }
 
 void DrawingSurface::SetPictureFromImage() {

@@ -2,7 +2,8 @@
 // A persistent drawing surface: what is drawn on it stays in its image (a
 // memory device context holding a bitmap like the screen's) and its owner
 // paints that image back on WM_PAINT. Positions and text sizes are in twips,
-// converted through the screen's twips per pixel. The surface knows no window.
+// converted at the scale in force (screen_metrics.h) or the surface's own.
+// The surface knows no window.
 #include <windows.h>
 
 #include <string_view>
@@ -16,7 +17,7 @@ namespace morvane::win32 {
 
 class DrawingSurface {
 public:
-    explicit DrawingSurface(TwipsPerPixel twips);
+    DrawingSurface();
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
     ~DrawingSurface();
@@ -34,14 +35,14 @@ public:
     Colour ForeColor() const { return foreColor_; }
     void SetForeColor(Colour colour) { foreColor_ = colour; }
 
-    // The scale of the monitor it is shown on: positions, text sizes and the
-    // font are given at dpi from now on; the font is made anew. Until it is
-    // set, the scale is the one given at construction and the font's is
-    // the screen's.
+    // A scale of its own, whatever is in force: that of the monitor it is
+    // shown on. Positions, text sizes and the font are given at dpi from now
+    // on; the font is made anew.
     void SetDpi(int dpi);
-    TwipsPerPixel Twips() const { return twips_; }
+    TwipsPerPixel Twips() const;
 
-    // Until a font is set the surface draws in the system's default font.
+    // Until a font is set the surface draws in the system's default font. The
+    // font is made at the surface's scale, or the one in force when it is set.
     const StdFont& Font() const { return font_; }
     // A font the system cannot make leaves the current one in place.
     void SetFont(const StdFont& font);
@@ -80,14 +81,13 @@ public:
 private:
     int LineHeightPixels() const;
 
-    TwipsPerPixel twips_;
     UniqueMemoryDc dc_;
     UniqueBitmap image_;
     UniqueBitmap picture_;
     UniqueFont hfont_;
     HGDIOBJ originalBitmap_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
-    int dpi_ = 0;  // 0: the screen's
+    int dpi_ = 0;  // 0: the scale in force
     int width_ = 0;
     int height_ = 0;
     Colour backColor_ = 0x00FFFFFF;
@@ -95,7 +95,7 @@ private:
     StdFont font_;
 };
 
-// The screen's, for a surface that is shown on it.
+// At the scale in force.
 TwipsPerPixel ScreenTwipsPerPixel();
 
 // A colour as GDI wants it: system colours looked up, the top byte cleared.

@@ -30,7 +30,7 @@ protected:
 private:
     void FitSurface();
 
-    DrawingSurface surface_{ScreenTwipsPerPixel()};
+    DrawingSurface surface_;
 };
 
 } // namespace morvane::win32

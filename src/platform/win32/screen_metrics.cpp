@@ -14,6 +14,9 @@ int DotsPerInch(int capability) {
     return GetDeviceCaps(screen.get(), capability);
 }
 
+// The program's windows all live on one thread, so one scale is in force at a time.
+int inForce = 0;
+
 } // namespace
 
 // The system's DPI is fixed for the life of the process (each monitor's own
@@ -24,14 +27,26 @@ int ScreenDpi() {
     return dpi;
 }
 
+int ScaleInForce() {
+    return inForce;
+}
+
 double TwipsPerPixelX() {
     static const double twips = TwipsPerPixelFromDpi(ScreenDpi());
-    return twips;
+    return inForce != 0 ? TwipsPerPixelFromDpi(inForce) : twips;
 }
 
 double TwipsPerPixelY() {
     static const double twips = TwipsPerPixelFromDpi(DotsPerInch(LOGPIXELSY));
-    return twips;
+    return inForce != 0 ? TwipsPerPixelFromDpi(inForce) : twips;
+}
+
+ScopedScale::ScopedScale(int dpi) : previous_(inForce) {
+    inForce = dpi == ScreenDpi() ? 0 : dpi;
+}
+
+ScopedScale::~ScopedScale() {
+    inForce = previous_;
 }
 
 } // namespace morvane::win32

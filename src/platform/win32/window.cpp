@@ -71,6 +71,7 @@ Window::~Window() {
 
 bool Window::Create(const WindowDesign& design) {
     if (hwnd_ || !EnsureClassRegistered(design, &Window::Procedure)) return false;
+    dpi_ = ScaleInForce();
     const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.childId));
     CreateWindowExW(design.exStyle, design.className, design.caption, design.style, design.left, design.top, design.width,
                     design.height, design.parent, (design.style & WS_CHILD) ? menuOrId : nullptr, ProgramInstance(), this);
@@ -93,6 +94,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    const ScopedScale scale(self->dpi_);
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) self->Destroyed();
     return result;
@@ -124,7 +126,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
     }
     if (message == WM_DPICHANGED) {
+        dpi_ = HIWORD(wParam);
+        const ScopedScale scale(dpi_);
         FollowScale(hwnd_, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        Rescaled();
         return 0;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);

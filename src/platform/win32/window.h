@@ -2,13 +2,16 @@
 // The base of every window of the program. The object lives for the
 // process; its window exists from Create (Load) until Unload, the user's
 // closing or the system's ending destroys it. Geometry is in twips, turned
-// into whole pixels (a half going to the even neighbour) with the screen's
-// twips per pixel. While no window exists, setters do nothing and getters
-// give 0, false or nothing.
+// into whole pixels (a half going to the even neighbour) at the scale in
+// force (screen_metrics.h). A window has the scale in force when it is made,
+// and its messages run with it in force. While no window exists, setters do
+// nothing and getters give 0, false or nothing.
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "platform/win32/screen_metrics.h"
 
 namespace morvane::win32 {
 
@@ -84,11 +87,20 @@ protected:
     bool Create(const WindowDesign& design);
 
     // Every message of the window. The base routes WM_TIMER to the window's
-    // timers and a control's WM_COMMAND back to that control, keeps the client
-    // area whole when the window moves to a monitor of another scale
-    // (WM_DPICHANGED) and leaves the rest to DefWindowProc; overrides pass on
-    // what they do not handle.
+    // timers and a control's WM_COMMAND back to that control, takes the new
+    // scale when the window moves to a monitor of another scale
+    // (WM_DPICHANGED: moved where the system suggests, the client area kept
+    // whole, then Rescaled) and leaves the rest to DefWindowProc; overrides
+    // pass on what they do not handle.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The window's own scale (dots per inch; 0 for the system's), in force
+    // for code that runs outside its messages.
+    int Dpi() const { return dpi_; }
+    ScopedScale InOwnScale() const { return ScopedScale(dpi_); }
+    // Called with the new scale in force once the window has taken it: lays
+    // the window out anew. The base does nothing more.
+    virtual void Rescaled() {}
 
     // How SetVisible(true) shows the window.
     virtual int ShowCommand() const { return SW_SHOW; }
@@ -103,6 +115,7 @@ private:
     void SetPixelBounds(int left, int top, int width, int height, UINT flags);
 
     HWND hwnd_ = nullptr;
+    int dpi_ = 0;
     std::wstring tag_;
     std::vector<Timer*> timers_;
 };

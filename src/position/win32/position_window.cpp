@@ -78,6 +78,7 @@ PositionWindow::~PositionWindow() {
 bool PositionWindow::Load() {
     if (IsLoaded()) return true;
     bDragging = false;
+    const ScopedScale scale = AtMonitorUnderCursor();
 
     WindowDesign design;
     design.className = kPositionClassName;
@@ -97,10 +98,22 @@ bool PositionWindow::Load() {
     SetTextFont(LabelFont());
     CreateControls();
     PlaceControls();
+    Centre(HalfPixel::ToEven);
     DrawPreview();
-    PaintSample();
+    PaintSample(owner_.Offsets());
     SetTabOrder();
     return IsLoaded();
+}
+
+// Laid out anew at the new scale; the sample keeps the offset it shows.
+void PositionWindow::Rescaled() {
+    const PositionOffsets shown = ChosenOffsets(SampleRect(), layout_.cursor);
+    SetTextFont(LabelFont());
+    tlPos.SetFont(TextFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
+    PlaceControls();
+    DrawPreview();
+    PaintSample(shown);
 }
 
 void PositionWindow::CreateControls() {
@@ -122,7 +135,7 @@ void PositionWindow::CreateControls() {
     bbOK.Create(kOkCaption, bar, position_control::kOk, true);
     bbCancel.Create(kCancelCaption, bar, position_control::kCancel);
     SetDialogButtons(bbOK, bbCancel);
-    for (PushButton* button : {&bbDefault, &bbOK, &bbCancel}) button->SetFont(ButtonFont());
+    SetButtonFont({&bbDefault, &bbOK, &bbCancel});
 }
 
 void PositionWindow::PlaceControls() {
@@ -149,7 +162,6 @@ void PositionWindow::PlaceControls() {
     // The frame stays as it is; the client area takes the layout's size.
     SetFormSize(*this, Width() - ClientWidth() + TwipsFromPixels(layout_.clientWidth, twips.x),
                 Height() - ClientHeight() + TwipsFromPixels(layout_.clientHeight, twips.y));
-    Centre(HalfPixel::ToEven);
 }
 
 void PositionWindow::DrawPreview() {
@@ -165,7 +177,7 @@ void PositionWindow::DrawPreview() {
     InvalidateRect(pbCursor.hWnd(), nullptr, FALSE);
 }
 
-void PositionWindow::PaintSample() {
+void PositionWindow::PaintSample(PositionOffsets offsets) {
     DrawingSurface& sample = pbLang.Surface();
     sample.SetForeColor(owner_.IndicatorForeColor());
     sample.SetBackColor(owner_.IndicatorBackColor());
@@ -173,7 +185,7 @@ void PositionWindow::PaintSample() {
     owner_.zPaintCursor(pbLang);
     // The automatic place depends on the size the paint gave the sample.
     const PositionRect painted = SampleRect();
-    MoveSample(FirstSamplePlace(layout_.cursor, owner_.Offsets(), painted.width, painted.height));
+    MoveSample(FirstSamplePlace(layout_.cursor, offsets, painted.width, painted.height));
 }
 
 void PositionWindow::SetTabOrder() {

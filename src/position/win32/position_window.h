@@ -43,7 +43,8 @@ public:
     // Ending with the program: the window goes without handing anything back.
     ~PositionWindow() override;
 
-    // Builds the dialog, hidden and centred on the monitor under the cursor, from the owner's
+    // Builds the dialog, hidden, at the scale of the monitor under the cursor
+    // and centred there, from the owner's
     // current state. True when it is loaded at the end; nothing when it is
     // loaded already.
     bool Load();
@@ -61,7 +62,9 @@ private:
     void CreateControls();
     void PlaceControls();
     void DrawPreview();
-    void PaintSample();
+    // The sample painted and placed at these offsets from the cursor picture.
+    void PaintSample(PositionOffsets offsets);
+    void Rescaled() override;
     void SetTabOrder();
     PositionRect SampleRect() const;
     void MoveSample(PixelPoint place);

@@ -7,14 +7,11 @@
 # "Hide Over Full Screen". Skipped, with one line, where Xorg cannot run.
 
 two_start_xorg() {
-  local n conf="$E2E_SCENARIO_DIR/xorg.conf"
+  local n
   [[ $(id -u) == 0 && -f /usr/lib/xorg/modules/drivers/dummy_drv.so ]] && command -v xrandr >/dev/null || return 1
-  printf '%s\n' 'Section "Device"' 'Identifier "d"' 'Driver "dummy"' 'VideoRam 256000' 'EndSection' 'Section "Monitor"' \
-    'Identifier "m"' 'HorizSync 5-1000' 'VertRefresh 5-200' 'EndSection' 'Section "Screen"' 'Identifier "s"' 'Device "d"' \
-    'Monitor "m"' 'DefaultDepth 24' 'SubSection "Display"' 'Depth 24' 'Modes "1024x768"' 'Virtual 2048 1024' \
-    'EndSubSection' 'EndSection' >"$conf"
   for n in $(seq 121 140); do [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break; done
-  /usr/lib/xorg/Xorg ":$n" -config "$conf" -noreset -nolisten tcp -logfile "$E2E_SCENARIO_DIR/xorg.log" >/dev/null 2>&1 &
+  /usr/lib/xorg/Xorg ":$n" -config "$E2E_ROOT/tests/e2e/two-monitors.xorg.conf" -noreset -nolisten tcp \
+    -logfile "$E2E_SCENARIO_DIR/xorg.log" >/dev/null 2>&1 &
   TWO_XORG_PID=$!
   export DISPLAY=":$n"
   e2e_wait_until 10 xrandr && xrandr --addmode DUMMY1 800x600 && xrandr --output DUMMY1 --mode 800x600 --right-of DUMMY0 &&
