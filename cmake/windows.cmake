@@ -2,6 +2,9 @@
 # layer, the Win32 tests that run under Wine, and the helper programs of the
 # end-to-end scenarios.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# Failed system calls leave a trace in the builds made for debugging only
+# (src/platform/win32/diagnostics.h).
+add_compile_definitions($<$<CONFIG:Debug,RelWithDebInfo>:MORVANE_TRACE_FAILURES>)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 # comdlg32 and shell32 are loaded when first needed (LazyLibrary), not imported.
 set(WIN32_LIBS user32 gdi32 advapi32)
@@ -27,6 +30,9 @@ target_compile_options(Morvane3 PRIVATE ${OUR_WARNINGS} ${PROGRAM_CODE_OPTIONS})
 target_link_options(Morvane3 PRIVATE ${STATIC_LINK} -municode)
 target_link_libraries(Morvane3 PRIVATE morvane_win32)
 set_target_properties(Morvane3 PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The program links no exception runtime (src/startup/win32/no_exceptions.cpp);
+# a new throwing call fails the link, and this says why.
+set_target_properties(Morvane3 PROPERTIES RULE_LAUNCH_LINK "sh ${CMAKE_SOURCE_DIR}/cmake/link_without_exceptions.sh")
 
 # The release package (cmake --build --preset win64 --target package):
 # Morvane3-<version>-win64.zip (win32.zip) holding the program and a short

@@ -15,12 +15,7 @@ std::int32_t ReadLimited(const SettingsStore& store, const std::wstring& file, c
 } // namespace
 
 StdFont IndicatorDesignFont() {
-    StdFont font;
-    font.Name = L"Tahoma";
-    font.Size = SettingsNumber::FromScaled(82500);  // 8.25 points
-    font.SetBold(true);
-    font.Charset = kAnsiCharset;
-    return font;
+    return DesignFont(L"Tahoma", SettingsNumber::FromScaled(82500), true, kAnsiCharset);  // 8.25 points
 }
 
 std::wstring SettingsFilePath(const ProcessFacts& process) {

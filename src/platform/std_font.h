@@ -2,6 +2,7 @@
 // The font object: what a window draws its text in.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/fixed_number.h"
 
@@ -10,6 +11,7 @@ namespace morvane {
 inline constexpr std::int32_t kNormalWeight = 400;
 inline constexpr std::int32_t kBoldWeight = 700;
 inline constexpr std::int32_t kAnsiCharset = 0;
+inline constexpr std::int32_t kRussianCharset = 204;
 
 class StdFont {
 public:
@@ -31,5 +33,16 @@ public:
 private:
     bool bold_ = false;
 };
+
+// A font as a window is designed with: face, size in points, bold or normal
+// weight, and character set; not italic, underlined or struck out.
+inline StdFont DesignFont(std::wstring name, SettingsNumber size, bool bold, std::int32_t charset) {
+    StdFont font;
+    font.Name = std::move(name);
+    font.Size = size;
+    font.SetBold(bold);
+    font.Charset = charset;
+    return font;
+}
 
 } // namespace morvane

@@ -333,5 +333,31 @@ TEST_F(Windows, DisplaySubmenuItemsAndRadioMarks) {
     fwMenu.SetDisplayCommands(nullptr);
 }
 
+// Enter goes to the focused push button, else to the default one; Escape cancels. Each row: "&Default" pressed
+// first or not, the focused control and key; then whether the dialog is open and the offset kept.
+struct DialogKeys : Windows {};  // after the input events: the hidden dialog takes the focus
+TEST_F(DialogKeys, OnThePositionDialog) {
+    IndicatorForPosition owner(fwMain);
+    PositionWindow dialog(owner, L"M3 - Set Position");
+    using namespace position_control;
+    const struct { bool reset; int focus; WPARAM key; bool open; int left; } rows[] = {
+        {false, kDefault, VK_RETURN, true, -60}, {false, kCancel, VK_RETURN, false, -60}, {true, kCancel, VK_RETURN, false, -60},
+        {true, kOk, VK_RETURN, false, 0}, {true, kSample, VK_RETURN, false, 0}, {true, kDefault, VK_ESCAPE, false, -60}};
+    for (const auto& row : rows) {
+        fwMain.POSITION_Left = -60;
+        ASSERT_TRUE(dialog.Load());
+        const auto press = [&](int id, WPARAM key) {
+            MSG message{GetDlgItem(GetDlgItem(dialog.hWnd(), id == kSample ? kDesktop : kBar), id), WM_KEYDOWN, key, 0, 0, {}};
+            SetFocus(message.hwnd);
+            dialog.PreTranslateMessage(message);
+        };
+        if (row.reset) press(kDefault, VK_RETURN);
+        press(row.focus, row.key);
+        EXPECT_EQ(std::pair(dialog.IsLoaded(), fwMain.POSITION_Left), std::pair(row.open, row.left)) << row.focus;
+        dialog.Unload();
+        fwMain.SetTracking(false);  // as the fixture has it: the closed dialog resumed the tracking
+    }
+}
+
 } // namespace
 } // namespace morvane::win32

@@ -19,15 +19,6 @@ constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIP
 constexpr DWORD kDialogExStyle = WS_EX_CONTROLPARENT;
 constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
-StdFont TextDesignFont() {
-    StdFont font;
-    font.Name = L"Tahoma";
-    font.Size = SettingsNumber::FromScaled(97500);  // 9.75 points
-    font.Weight = 400;
-    font.Charset = 204;
-    return font;
-}
-
 int PixelsX(double twips) {
     return PixelsFromTwips(twips, TwipsPerPixelX());
 }
@@ -63,7 +54,7 @@ AboutWindow::AboutWindow(AboutHost& host, const SettingsStore& store, Shell& she
       version_(std::move(version)),
       menuTitles_(std::move(menuTitles)),
       resources_(resources),
-      textFont_(TextDesignFont()),
+      textFont_(DesignFont(L"Tahoma", SettingsNumber::FromScaled(97500), false, kRussianCharset)),  // 9.75 points
       icon_(static_cast<HICON>(LoadImageW(resources, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 32, 32, 0))),
       picture_(static_cast<HBITMAP>(LoadImageW(resources, MAKEINTRESOURCEW(IDB_ABOUT_PICTURE), IMAGE_BITMAP, 0, 0, 0))),
       hand_(LoadCursorW(resources, MAKEINTRESOURCEW(IDC_SITE_HAND))) {

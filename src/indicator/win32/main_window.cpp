@@ -3,6 +3,7 @@
 #include "indicator/win32/paint_cursor.h"
 #include "menu/win32/menu_window.h"
 #include "platform/twips.h"
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/display_facts_win32.h"
 #include "platform/win32/monitors_win32.h"
 #include "platform/win32/picture_box.h"
@@ -93,9 +94,9 @@ void MainWindow::Load() {
     monitors_.Start({CURSOR_Width, CURSOR_Height});
     SetDisplayOptions(ReadDisplayOptions(store_, Tag()));
     // Until the first paint the window shows its background.
-    surface_.SetBackColor(BackColor);
-    surface_.Resize(kDesignWidthPixels, kDesignHeightPixels);
-    surface_.Clear();
+    Surface().SetBackColor(BackColor);
+    Surface().Resize(kDesignWidthPixels, kDesignHeightPixels);
+    Surface().Clear();
     eventsLive_ = process_.CommandLineText() != kPollOnlySwitch && events_.Install();
     toWake.SetEnabled(true);
     SetTracking(true);
@@ -192,7 +193,7 @@ void MainWindow::zMoveCursor(std::int32_t nCursorX, std::int32_t nCursorY) {
 // margin and the cursor the automatic offset counts from.
 void MainWindow::FollowMonitor(ScreenPoint hotSpot) {
     if (!monitors_.Follow(hotSpot)) return;
-    surface_.SetDpi(monitors_.Current().dpi);
+    Surface().SetDpi(monitors_.Current().dpi);
     const CursorSize cursor = monitors_.Cursor();
     CURSOR_Width = cursor.width;
     CURSOR_Height = cursor.height;
@@ -228,8 +229,12 @@ void MainWindow::Apply(VisibilityAction action) {
 
 // Only a layered window has an opacity; without a fade the window is not one.
 void MainWindow::SetAlpha(std::uint8_t alpha) {
-    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
-        SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA);
+    if ((GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0) GiveOpacity(alpha);
+}
+
+void MainWindow::GiveOpacity(std::uint8_t alpha) {
+    if (!SetLayeredWindowAttributes(hWnd(), 0, alpha, LWA_ALPHA))
+        MORVANE_TRACE_FAILURE("SetLayeredWindowAttributes", GetLastError());
 }
 
 void MainWindow::SetVisible(bool visible) {
@@ -261,7 +266,7 @@ void MainWindow::SetLayered(bool layered) {
     if (((style & WS_EX_LAYERED) != 0) == layered) return;
     SetWindowLongPtrW(hWnd(), GWL_EXSTYLE, layered ? (style | WS_EX_LAYERED) : (style & ~LONG_PTR{WS_EX_LAYERED}));
     // A layered window shows nothing until it is given its opacity.
-    if (layered) SetLayeredWindowAttributes(hWnd(), 0, kOpaque, LWA_ALPHA);
+    if (layered) GiveOpacity(kOpaque);
     RedrawWindow(hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -276,10 +281,10 @@ void MainWindow::ShowNewLayout() {
 
 void MainWindow::zPaintCursor() {
     if (!IsLoaded()) return;
-    surface_.SetBackColor(BackColor);
-    surface_.SetForeColor(ForeColor);
-    surface_.SetFont(Font);
-    PaintOn(surface_, hWnd());
+    Surface().SetBackColor(BackColor);
+    Surface().SetForeColor(ForeColor);
+    Surface().SetFont(Font);
+    PaintOn(Surface(), hWnd());
 }
 
 void MainWindow::zPaintCursor(PictureBox& vObj) {
@@ -304,24 +309,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click on the indicator leaves the active window as it is
-    case WM_ERASEBKGND:
-        return 1;  // the drawing covers the whole window
-    case WM_PAINT:
-        surface_.PaintWindow(hWnd());
-        return 0;
     case WM_DESTROY:
         SetTracking(false);
         events_.Uninstall();
-        return Window::HandleMessage(message, wParam, lParam);
+        return SurfaceWindow::HandleMessage(message, wParam, lParam);
     case WM_DPICHANGED:
         // The next tick sizes and draws it at the scale of the monitor under
         // the cursor; the system's suggested rectangle is not taken.
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
         monitors_.Reread();
-        return message == WM_DPICHANGED ? 0 : Window::HandleMessage(message, wParam, lParam);
+        return message == WM_DPICHANGED ? 0 : SurfaceWindow::HandleMessage(message, wParam, lParam);
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return SurfaceWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

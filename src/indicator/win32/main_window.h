@@ -18,9 +18,8 @@
 #include "platform/input_cursor.h"
 #include "platform/monitors.h"
 #include "platform/process_facts.h"
-#include "platform/win32/drawing_surface.h"
+#include "platform/win32/surface_window.h"
 #include "platform/win32/timer.h"
-#include "platform/win32/window.h"
 #include "services/settings_store.h"
 
 namespace morvane::win32 {
@@ -34,7 +33,7 @@ inline constexpr wchar_t kIndicatorClassName[] = L"Morvane3Indicator";
 const DisplayFacts& SystemDisplayFacts();
 const Monitors& DefaultMonitors();
 
-class MainWindow : public Window, public DisplayTarget {
+class MainWindow : public SurfaceWindow, public DisplayTarget {
 public:
     MainWindow(const SettingsStore& store, const ProcessFacts& process, const InputCursor& input,
                const DisplayFacts& display = SystemDisplayFacts(), const Monitors& monitors = DefaultMonitors());
@@ -84,7 +83,7 @@ public:
     // own label, or the code with its country when that option is on) and painted.
     void ShowNewLayout();
     // The indicator's own twips per pixel: those of the monitor it is on.
-    TwipsPerPixel Twips() const { return surface_.Twips(); }
+    TwipsPerPixel Twips() const { return Surface().Twips(); }
 
     Colour BackColor = 0x00FFFFFF;
     Colour ForeColor = 0x00000000;
@@ -116,6 +115,7 @@ private:
     void FollowMonitor(ScreenPoint hotSpot);
     void Apply(VisibilityAction action);
     void SetAlpha(std::uint8_t alpha);
+    void GiveOpacity(std::uint8_t alpha);
     void SetLayered(bool layered);
 
     const SettingsStore& store_;
@@ -130,7 +130,6 @@ private:
     DisplayOptions display_;
     DisplayFollower follower_;
     IndicatorVisibility visibility_;
-    DrawingSurface surface_;
     WakeScheduler scheduler_;
     InputEvents events_{[this](WakeEvent event) { Wake(event); }};
     bool eventsLive_ = false;

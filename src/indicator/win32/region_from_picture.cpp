@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "indicator/region_runs.h"
+#include "platform/win32/diagnostics.h"
 
 namespace morvane::win32 {
 
@@ -43,7 +44,11 @@ std::optional<PixelColours> ReadPixels(HWND window, HBITMAP picture) {
 
 // One region of all rectangles, made in one call.
 UniqueRegion RegionOf(const std::vector<PixelRect>& runs) {
-    if (runs.empty()) return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
+    if (runs.empty()) {
+        UniqueRegion empty(CreateRectRgn(0, 0, 0, 0));
+        if (!empty) MORVANE_TRACE_FAILURE("CreateRectRgn", GetLastError());
+        return empty;
+    }
 
     RGNDATAHEADER header{};
     header.dwSize = sizeof header;
@@ -62,8 +67,10 @@ UniqueRegion RegionOf(const std::vector<PixelRect>& runs) {
     std::vector<std::byte> data(sizeof header + header.nRgnSize);
     std::memcpy(data.data(), &header, sizeof header);
     std::memcpy(data.data() + sizeof header, rects.data(), header.nRgnSize);
-    return UniqueRegion(
+    UniqueRegion region(
         ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
+    if (!region) MORVANE_TRACE_FAILURE("ExtCreateRegion", GetLastError());
+    return region;
 }
 
 } // namespace
@@ -80,7 +87,10 @@ bool ShapeWindow(HWND window, UniqueRegion region) {
     if (!region) return false;
     // Once the window has taken the region the system owns it; a window that
     // refuses it leaves it ours to delete.
-    if (SetWindowRgn(window, region.get(), TRUE) == 0) return false;
+    if (SetWindowRgn(window, region.get(), TRUE) == 0) {
+        MORVANE_TRACE_FAILURE("SetWindowRgn", GetLastError());
+        return false;
+    }
     static_cast<void>(region.release());
     return true;
 }

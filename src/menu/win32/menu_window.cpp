@@ -6,6 +6,7 @@
 #include "menu/control_menu_opening.h"
 #include "menu/win32/control_menu_native.h"
 #include "menu/win32/menu_caption.h"
+#include "platform/win32/diagnostics.h"
 
 namespace morvane::win32 {
 
@@ -86,7 +87,8 @@ bool MenuWindow::PopupControlMenu(int marginWidth) {
     // the user clicks elsewhere; the harmless message after it keeps the next
     // showing from closing at once.
     SetForegroundWindow(window);
-    TrackPopupMenu(ControlMenu(), TPM_LEFTALIGN | TPM_LEFTBUTTON, mouse.x, mouse.y, 0, window, nullptr);
+    if (!TrackPopupMenu(ControlMenu(), TPM_LEFTALIGN | TPM_LEFTBUTTON, mouse.x, mouse.y, 0, window, nullptr))
+        MORVANE_TRACE_FAILURE("TrackPopupMenu", GetLastError());
     PostMessageW(window, WM_NULL, 0, 0);
 
     // The menu posts the chosen item's command; it runs now, before returning.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/window.h"
 
 namespace morvane::win32 {
@@ -17,8 +18,12 @@ bool Control::Create(const wchar_t* className, std::wstring_view caption, DWORD 
     hwnd_ = CreateWindowExW(0, className, std::wstring(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                             nullptr);
-    if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return hwnd_ != nullptr;
+    if (!hwnd_) {
+        MORVANE_TRACE_FAILURE("CreateWindowExW", GetLastError());
+        return false;
+    }
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return true;
 }
 
 void Control::Notified(WORD) {}

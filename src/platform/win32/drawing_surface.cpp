@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/twips.h"
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/screen_metrics.h"
 #include "platform/fixed_number.h"
 
@@ -97,7 +98,10 @@ void DrawingSurface::SetFont(const StdFont& font) {
     const int dpi = dpi_ != 0 ? dpi_ : ScaleInForce();
     const LOGFONTW log = LogFontOf(font, dpi != 0 ? dpi : GetDeviceCaps(dc_.get(), LOGPIXELSY));
     UniqueFont fresh(CreateFontIndirectW(&log));
-    if (!fresh) return;
+    if (!fresh) {
+        MORVANE_TRACE_FAILURE("CreateFontIndirectW", GetLastError());
+        return;
+    }
     SelectObject(dc_.get(), fresh.get());
     hfont_ = std::move(fresh);
     font_ = font;

@@ -15,9 +15,10 @@ bool PictureBox::Load(HWND parent, int childId, bool sunkenBorder) {
 void PictureBox::FitSurface() {
     RECT client{};
     GetClientRect(hWnd(), &client);
-    if (client.right == surface_.WidthPixels() && client.bottom == surface_.HeightPixels()) return;
-    surface_.Resize(client.right, client.bottom);
-    surface_.Clear();
+    DrawingSurface& surface = Surface();
+    if (client.right == surface.WidthPixels() && client.bottom == surface.HeightPixels()) return;
+    surface.Resize(client.right, client.bottom);
+    surface.Clear();
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,13 +27,8 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FitSurface();
         InvalidateRect(hWnd(), nullptr, FALSE);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the surface covers the whole client area
-    case WM_PAINT:
-        surface_.PaintWindow(hWnd());
-        return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return SurfaceWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -5,14 +5,13 @@
 // and starts blank in its background colour then.
 #include <windows.h>
 
-#include "platform/win32/drawing_surface.h"
-#include "platform/win32/window.h"
+#include "platform/win32/surface_window.h"
 
 namespace morvane::win32 {
 
 inline constexpr wchar_t kPictureBoxClassName[] = L"Morvane3PictureBox";
 
-class PictureBox : public Window {
+class PictureBox : public SurfaceWindow {
 public:
     PictureBox() = default;
 
@@ -21,16 +20,13 @@ public:
     // or could not be made.
     bool Load(HWND parent, int childId, bool sunkenBorder = false);
 
-    DrawingSurface& Surface() { return surface_; }
-    const DrawingSurface& Surface() const { return surface_; }
+    using SurfaceWindow::Surface;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FitSurface();
-
-    DrawingSurface surface_;
 };
 
 } // namespace morvane::win32

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/win32/diagnostics.h"
+
 namespace morvane::win32 {
 
 std::uint32_t AttributesFromWin32(std::uint32_t win32Attributes) {
@@ -33,8 +35,11 @@ std::wstring Win32ProfileFiles::ReadString(const std::wstring& file, const std::
 
 bool Win32ProfileFiles::WriteString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                                     const std::wstring& value) {
-    return WritePrivateProfileStringW(ThroughAnsi(section).c_str(), ThroughAnsi(key).c_str(),
-                                      ThroughAnsi(value).c_str(), file.c_str()) != FALSE;
+    if (WritePrivateProfileStringW(ThroughAnsi(section).c_str(), ThroughAnsi(key).c_str(), ThroughAnsi(value).c_str(),
+                                   file.c_str()))
+        return true;
+    MORVANE_TRACE_FAILURE("WritePrivateProfileStringW", GetLastError());
+    return false;
 }
 
 std::optional<std::uint32_t> Win32ProfileFiles::GetAttributes(const std::wstring& path) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/diagnostics.h"
+
 namespace morvane::win32 {
 
 namespace {
@@ -38,7 +40,11 @@ RegistryResult Win32Registry::CreateKey(RegistryRoot root, const std::wstring& s
     UniqueHkey created;
     const LONG result = RegCreateKeyExW(RootHandle(root), subkey.c_str(), 0, nullptr,
                                         REG_OPTION_NON_VOLATILE, access, nullptr, created.put(), nullptr);
-    if (result == ERROR_SUCCESS) key = Keep(std::move(created));
+    if (result == ERROR_SUCCESS) {
+        key = Keep(std::move(created));
+    } else {
+        MORVANE_TRACE_FAILURE("RegCreateKeyExW", static_cast<DWORD>(result));
+    }
     return result;
 }
 
@@ -60,13 +66,17 @@ RegistryResult Win32Registry::SetValue(RegistryKey key, const std::wstring& name
                                        std::span<const std::uint8_t> data) {
     const HKEY handle = Find(key);
     if (!handle) return ERROR_INVALID_HANDLE;
-    return RegSetValueExW(handle, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    const LONG result = RegSetValueExW(handle, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    if (result != ERROR_SUCCESS) MORVANE_TRACE_FAILURE("RegSetValueExW", static_cast<DWORD>(result));
+    return result;
 }
 
 RegistryResult Win32Registry::DeleteValue(RegistryKey key, const std::wstring& name) {
     const HKEY handle = Find(key);
     if (!handle) return ERROR_INVALID_HANDLE;
-    return RegDeleteValueW(handle, name.c_str());
+    const LONG result = RegDeleteValueW(handle, name.c_str());
+    if (result != ERROR_SUCCESS) MORVANE_TRACE_FAILURE("RegDeleteValueW", static_cast<DWORD>(result));
+    return result;
 }
 
 RegistryResult Win32Registry::CloseKey(RegistryKey key) {

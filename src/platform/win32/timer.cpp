@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/window.h"
 
 namespace morvane::win32 {
@@ -29,7 +30,7 @@ void Timer::SetEnabled(bool enabled) {
 void Timer::Apply() {
     if (!owner_.hWnd()) return;
     if (enabled_ && interval_ > 0) {
-        SetTimer(owner_.hWnd(), Id(), interval_, nullptr);
+        if (SetTimer(owner_.hWnd(), Id(), interval_, nullptr) == 0) MORVANE_TRACE_FAILURE("SetTimer", GetLastError());
     } else {
         KillTimer(owner_.hWnd(), Id());
     }

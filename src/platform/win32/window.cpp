@@ -4,6 +4,7 @@
 
 #include "platform/twips.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/diagnostics.h"
 #include "platform/win32/screen_metrics.h"
 #include "platform/win32/timer.h"
 
@@ -29,7 +30,9 @@ bool EnsureClassRegistered(const WindowDesign& design, WNDPROC procedure) {
     windowClass.hCursor = design.cursor ? design.cursor : LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = design.background;
     windowClass.lpszClassName = design.className;
-    return RegisterClassExW(&windowClass) != 0;
+    if (RegisterClassExW(&windowClass) != 0) return true;
+    MORVANE_TRACE_FAILURE("RegisterClassExW", GetLastError());
+    return false;
 }
 
 bool IsChild(HWND window) {
@@ -75,7 +78,10 @@ bool Window::Create(const WindowDesign& design) {
     const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.childId));
     CreateWindowExW(design.exStyle, design.className, design.caption, design.style, design.left, design.top, design.width,
                     design.height, design.parent, (design.style & WS_CHILD) ? menuOrId : nullptr, ProgramInstance(), this);
-    if (!hwnd_) return false;
+    if (!hwnd_) {
+        MORVANE_TRACE_FAILURE("CreateWindowExW", GetLastError());
+        return false;
+    }
     for (Timer* timer : timers_) timer->OwnerLoaded();
     return true;
 }

@@ -28,12 +28,7 @@ constexpr std::wstring_view kOkCaption = L"&OK";
 constexpr std::wstring_view kCancelCaption = L"&Cancel";
 
 StdFont LabelFont() {
-    StdFont font;
-    font.Name = L"Tahoma";
-    font.Size = 9;
-    font.Weight = kNormalWeight;
-    font.Charset = RUSSIAN_CHARSET;
-    return font;
+    return DesignFont(L"Tahoma", 9, false, kRussianCharset);
 }
 
 void Place(HWND control, const PositionRect& r) {

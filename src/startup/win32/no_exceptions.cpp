@@ -3,8 +3,9 @@
 // the stripped program). What the C++ library would throw (out of
 // memory, a container's length or index checks, an empty std::function)
 // ends the program at once here, as the uncaught exception would have.
-// Should new code need another of these, the link fails with a duplicate
-// definition against the library's own set: add it here.
+// Should new code need another of these, the library's own set is linked
+// and clashes with this one: the link fails, and
+// cmake/link_without_exceptions.sh says why. Add the helper here.
 #include <bits/functexcept.h>
 
 #include <cstdlib>
