@@ -36,6 +36,12 @@ void WakeScheduler::Event(WakeEvent event, std::uint32_t now) {
     }
 }
 
+void WakeScheduler::CursorSeenMoving(std::uint32_t now) {
+    if (polling_ || !Before(now, followUntil_)) return;
+    heardMs_ = now;
+    followUntil_ = now + kFollowMs;
+}
+
 WakeCheck WakeScheduler::Tick(std::uint32_t now, std::uint32_t lastInputMs, std::uint32_t cursorMovedMs) {
     if (!on_) return {};
     lastInputMs = Before(lastInputMs, cursorMovedMs) ? cursorMovedMs : lastInputMs;
@@ -62,12 +68,16 @@ WakeTimers WakeScheduler::Timers(std::uint32_t now) const {
     if (!on_) return {};
     // Polling, the check goes on to end it once the unseen input stops; without
     // event sources the 1 ms tick runs for good.
-    if (polling_) return {true, live_ ? CheckMs(now) : 0};
-    if (Before(now, followUntil_)) return {false, kFollowTickMs};
-    if (Before(now, lookUntil_)) return {false, kLookTickMs};
+    if (polling_) return {true, live_ ? CheckMs(now) : 0, live_};
+    if (Before(now, followUntil_)) return {false, kFollowTickMs, false};
+    if (Before(now, lookUntil_)) return {false, kLookTickMs, true};
     std::uint32_t ms = CheckMs(now);
     if (displayAt_) ms = std::clamp(Since(*displayAt_, now), kFollowTickMs, ms);
-    return {false, ms};
+    return {false, ms, true};
+}
+
+bool WakeScheduler::Following(std::uint32_t now) const {
+    return on_ && !polling_ && Before(now, followUntil_);
 }
 
 bool WakeScheduler::Busy(std::uint32_t now) const {

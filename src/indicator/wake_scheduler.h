@@ -24,19 +24,22 @@ enum class WakeEvent : std::uint8_t {
 };
 
 inline constexpr std::uint32_t kPollMs = 1;          // the 1 ms tick, as often as the system allows
-inline constexpr std::uint32_t kFollowTickMs = 10;   // the shortest interval Windows keeps for a timer
+inline constexpr std::uint32_t kFollowTickMs = 15;   // Windows' timer rate (15.6 ms), as the 1 ms tick ran there
 inline constexpr std::uint32_t kFollowMs = 300;      // following on after the last move or button
 inline constexpr std::uint32_t kLookTickMs = 30;     // a layout switch is seen well within 100 ms
 inline constexpr std::uint32_t kLookMs = 600;        // looking on after the last key or focus change
 inline constexpr std::uint32_t kFirstCheckMs = 250;  // the check's interval right after activity,
-inline constexpr std::uint32_t kLastCheckMs = 6000;  // doubling while it stays quiet, up to this
+inline constexpr std::uint32_t kLastCheckMs = 8000;  // doubling while it stays quiet, up to this
 inline constexpr std::uint32_t kUnseenSlackMs = 50;  // the system notes input a little after its event
 inline constexpr std::uint32_t kQuietMs = 500;       // no input at all this long ends the 1 ms tick
 
-// The timers as they should run now.
+// The timers as they should run now, and the mouse hook: while the tick
+// follows the cursor it sees the moves itself, and a hook's call for each of
+// a mouse's reports (up to 1,000 a second) would only cost.
 struct WakeTimers {
     bool poll = false;         // the 1 ms tick (toLang), which tracks on each tick
     std::uint32_t wakeMs = 0;  // the wake timer's interval (toWake); 0 while stopped
+    bool mouseHook = false;
     friend bool operator==(const WakeTimers&, const WakeTimers&) = default;
 };
 
@@ -63,6 +66,8 @@ public:
     void SetTrackOnCheck(bool on) { trackOnCheck_ = on; }
 
     void Event(WakeEvent event, std::uint32_t now);
+    // A tick saw the cursor somewhere new: while following, as good as an event.
+    void CursorSeenMoving(std::uint32_t now);
     // A tick of the wake timer: lastInputMs is when the system last saw input
     // from the user, cursorMovedMs when the cursor was last seen somewhere new.
     WakeCheck Tick(std::uint32_t now, std::uint32_t lastInputMs, std::uint32_t cursorMovedMs);
@@ -71,6 +76,8 @@ public:
     void DisplayDue(std::uint32_t now, std::optional<std::uint32_t> dueMs);
 
     WakeTimers Timers(std::uint32_t now) const;
+    // Following the cursor: the tick tracks, and nothing needs checking.
+    bool Following(std::uint32_t now) const;
 
 private:
     bool Busy(std::uint32_t now) const;

@@ -15,9 +15,8 @@ UniqueWinEventHook HookWinEvent(DWORD event, WINEVENTPROC procedure) {
 
 bool InputEvents::Install() {
     Uninstall();
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    mouse_.reset(SetWindowsHookExW(WH_MOUSE_LL, MouseHook, instance, 0));
-    keyboard_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, instance, 0));
+    SetMouseHook(true);
+    keyboard_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleW(nullptr), 0));
     foreground_ = HookWinEvent(EVENT_SYSTEM_FOREGROUND, WinEventHook);
     focus_ = HookWinEvent(EVENT_OBJECT_FOCUS, WinEventHook);
     if (!mouse_ || !keyboard_ || !foreground_ || !focus_) {
@@ -26,6 +25,15 @@ bool InputEvents::Install() {
     }
     installed = this;
     return true;
+}
+
+bool InputEvents::SetMouseHook(bool on) {
+    if (!on) {
+        mouse_.reset();
+    } else if (!mouse_) {
+        mouse_.reset(SetWindowsHookExW(WH_MOUSE_LL, MouseHook, GetModuleHandleW(nullptr), 0));
+    }
+    return mouse_ || !on;
 }
 
 void InputEvents::Uninstall() {

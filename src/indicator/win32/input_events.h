@@ -26,6 +26,9 @@ public:
     // with none installed, when one cannot be. One object at a time is installed.
     bool Install();
     void Uninstall();
+    // The mouse hook alone off or on again; false when it cannot be installed.
+    bool SetMouseHook(bool on);
+    bool MouseHooked() const { return static_cast<bool>(mouse_); }
 
     // When the system last saw input from the user, on the GetTickCount clock.
     static std::uint32_t LastInputMs();

@@ -117,6 +117,12 @@ void MainWindow::Wake(WakeEvent event) {
 }
 
 void MainWindow::WakeTick() {
+    // Following, the tick reads the cursor itself; the check's reads would only cost.
+    if (scheduler_.Following(facts_.NowMs())) {
+        LangTick();
+        ApplyWakeTimers();
+        return;
+    }
     const WakeCheck check =
         scheduler_.Tick(facts_.NowMs(), InputEvents::LastInputMs(), NoteCursor(input_.CursorPosition()));
     if (check.reinstall) {
@@ -135,6 +141,7 @@ std::uint32_t MainWindow::NoteCursor(ScreenPoint cursor) {
     if (cursor != cursorSeen_) {
         cursorSeen_ = cursor;
         cursorMovedAtMs_ = facts_.NowMs();
+        scheduler_.CursorSeenMoving(cursorMovedAtMs_);
     }
     return cursorMovedAtMs_;
 }
@@ -143,6 +150,11 @@ void MainWindow::ApplyWakeTimers() {
     const WakeTimers timers = scheduler_.Timers(facts_.NowMs());
     if (toLang.Enabled() != timers.poll) toLang.SetEnabled(timers.poll);
     if (toWake.Interval() != timers.wakeMs) toWake.SetInterval(timers.wakeMs);
+    if (eventsLive_ && events_.MouseHooked() != timers.mouseHook && !events_.SetMouseHook(timers.mouseHook)) {
+        eventsLive_ = false;
+        scheduler_.SetEventsLive(false);
+        toLang.SetEnabled(true);
+    }
 }
 
 void MainWindow::LangTick() {
