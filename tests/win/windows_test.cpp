@@ -31,6 +31,42 @@
 namespace morvane::win32 {
 namespace {
 
+// The events that wake the indicator, from the real system: input made with
+// SendInput over a window of the test's own, and a foreground change.
+TEST(InputEvents, RealInputAndAForegroundChangeArriveUntilUninstalled) {
+    std::set<WakeEvent> seen;
+    InputEvents events([&](WakeEvent event) { seen.insert(event); });
+    ASSERT_TRUE(events.Install());
+    const auto window = [](int left) {
+        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 100, 200, 200, 0, 0, 0, 0);
+    };
+    const HWND first = window(100), second = window(400);
+    const auto arrives = [&](WakeEvent event) {  // this thread's messages run the hooks; at most 2 s
+        for (const DWORD end = GetTickCount() + 2000; !seen.count(event) && GetTickCount() < end; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        return seen.count(event) > 0;
+    };
+    INPUT input[2]{};  // 5 pixels right, from the first window's middle; a key let go
+    std::tie(input[0].type, input[0].mi.dx, input[0].mi.dwFlags) = std::tuple(INPUT_MOUSE, 5, MOUSEEVENTF_MOVE);
+    std::tie(input[1].type, input[1].ki.wVk, input[1].ki.dwFlags) = std::tuple(INPUT_KEYBOARD, VK_F24, KEYEVENTF_KEYUP);
+    SetCursorPos(200, 200);
+    SetForegroundWindow(first);  // Wine drops a key while no window of its own is in front
+    const DWORD before = GetTickCount();
+    ASSERT_EQ(SendInput(2, input, sizeof *input), 2u);
+    EXPECT_TRUE(arrives(WakeEvent::Moved)) << "a move over the test's window";
+    EXPECT_TRUE(arrives(WakeEvent::Key)) << "a key";
+    EXPECT_LE(InputEvents::LastInputMs() - before, GetTickCount() - before) << "the last input on the same clock";
+    SetForegroundWindow(second);
+    // Windows raises the foreground event and the focus event; Wine only the focus event.
+    EXPECT_TRUE(arrives(WakeEvent::Focus) || arrives(WakeEvent::Foreground)) << "a foreground change";
+    events.Uninstall();
+    seen.clear();
+    SendInput(2, input, sizeof *input);
+    EXPECT_FALSE(arrives(WakeEvent::Key)) << "uninstalled";
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
 struct Windows : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(fwMenu.Load());
@@ -160,41 +196,6 @@ TEST_F(Windows, TheOneMsTickIsTheFallbackOnly) {
     EXPECT_EQ(std::tuple(fwMain.toLang.Enabled(), polling.toLang.Enabled()), std::tuple(false, true)) << "events, or not";
     polling.SetTracking(false);
     EXPECT_FALSE(polling.toLang.Enabled()) << "no tick while a dialog holds the indicator";
-}
-
-// The events that wake the indicator, from the real system: input made with
-// SendInput over a window of the test's own, and a foreground change.
-TEST(InputEvents, RealInputAndAForegroundChangeArriveUntilUninstalled) {
-    std::set<WakeEvent> seen;
-    InputEvents events([&](WakeEvent event) { seen.insert(event); });
-    ASSERT_TRUE(events.Install());
-    const auto window = [](int left) {
-        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 100, 200, 200, 0, 0, 0, 0);
-    };
-    const HWND first = window(100), second = window(400);
-    const auto arrives = [&](WakeEvent event) {  // this thread's messages run the hooks; at most 2 s
-        for (const DWORD end = GetTickCount() + 2000; !seen.count(event) && GetTickCount() < end; Sleep(5))
-            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-        return seen.count(event) > 0;
-    };
-    INPUT input[2]{};  // 5 pixels right, from the first window's middle; a key let go
-    std::tie(input[0].type, input[0].mi.dx, input[0].mi.dwFlags) = std::tuple(INPUT_MOUSE, 5, MOUSEEVENTF_MOVE);
-    std::tie(input[1].type, input[1].ki.wVk, input[1].ki.dwFlags) = std::tuple(INPUT_KEYBOARD, VK_F24, KEYEVENTF_KEYUP);
-    SetCursorPos(200, 200);
-    const DWORD before = GetTickCount();
-    ASSERT_EQ(SendInput(2, input, sizeof *input), 2u);
-    EXPECT_TRUE(arrives(WakeEvent::Moved) && arrives(WakeEvent::Key)) << "a move over the test's window and a key";
-    EXPECT_LE(InputEvents::LastInputMs() - before, GetTickCount() - before) << "the last input on the same clock";
-    SetForegroundWindow(first);
-    SetForegroundWindow(second);
-    // Windows raises the foreground event and the focus event; Wine only the focus event.
-    EXPECT_TRUE(arrives(WakeEvent::Focus) || arrives(WakeEvent::Foreground)) << "a foreground change";
-    events.Uninstall();
-    seen.clear();
-    SendInput(2, input, sizeof *input);
-    EXPECT_FALSE(arrives(WakeEvent::Key)) << "uninstalled";
-    DestroyWindow(first);
-    DestroyWindow(second);
 }
 
 // Where typing goes: a child's root, the foreground window and, from the foreground thread, its focus.
