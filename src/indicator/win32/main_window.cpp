@@ -135,8 +135,7 @@ void MainWindow::WakeTick() {
     ApplyWakeTimers();
 }
 
-// A timer is set again only when its interval changes, so that a stream of
-// events costs nothing more than the hook's call.
+// When the cursor was last seen somewhere new.
 std::uint32_t MainWindow::NoteCursor(ScreenPoint cursor) {
     if (cursor != cursorSeen_) {
         cursorSeen_ = cursor;
@@ -146,6 +145,8 @@ std::uint32_t MainWindow::NoteCursor(ScreenPoint cursor) {
     return cursorMovedAtMs_;
 }
 
+// A timer is set again only when its interval changes, so that a stream of
+// events costs nothing more than the hook's call.
 void MainWindow::ApplyWakeTimers() {
     const WakeTimers timers = scheduler_.Timers(facts_.NowMs());
     if (toLang.Enabled() != timers.poll) toLang.SetEnabled(timers.poll);
